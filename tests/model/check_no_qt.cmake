@@ -1,0 +1,13 @@
+# Fails when any file of the chord model includes a Qt header.
+file(GLOB_RECURSE sources "${MODEL_DIR}/*.h" "${MODEL_DIR}/*.cpp" "${MODEL_DIR}/CMakeLists.txt")
+if(NOT sources)
+  message(FATAL_ERROR "no model sources found in ${MODEL_DIR}")
+endif()
+foreach(source IN LISTS sources)
+  file(STRINGS "${source}" hits REGEX "#include[ \t]*[<\"](Q[A-Za-z]|qt)|Qt6|find_package\\(Qt")
+  if(hits)
+    message(FATAL_ERROR "${source} depends on Qt: ${hits}")
+  endif()
+endforeach()
+list(LENGTH sources count)
+message(STATUS "${count} model files checked, none depends on Qt")
