@@ -1,0 +1,24 @@
+#include "form1_chart_view.h"
+
+#include "form1.h"
+
+namespace velmora {
+
+std::string Form1ChartView::RootListText() const { return form_.Combo1->Text().toStdString(); }
+std::string Form1ChartView::TypeListText() const { return form_.Combo2->Text().toStdString(); }
+std::int16_t Form1ChartView::RootListIndex() const { return form_.Combo1->ListIndex(); }
+std::int16_t Form1ChartView::TypeListIndex() const { return form_.Combo2->ListIndex(); }
+
+void Form1ChartView::SetChordCaption(const std::string& caption) {
+  form_.Label1->setText(QString::fromStdString(caption));
+}
+
+void Form1ChartView::SetMarkerVisible(int string, bool visible) {
+  form_.Marker(string).setVisible(visible);
+}
+
+void Form1ChartView::SetMarkerLeft(int string, float leftTwips) {
+  form_.Marker(string).SetLeft(leftTwips);
+}
+
+}  // namespace velmora

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointF>
+#include <QRect>
+
+namespace velmora::twips {
+
+// Layouts are written in twips; Qt lays out in device-independent pixels.
+// Every conversion between the two goes through here, 15 twips to a pixel.
+inline constexpr double kPerPixel = 15.0;
+
+struct Rect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+constexpr double ToPixels(double twips) { return twips / kPerPixel; }
+
+constexpr float FromPixels(int pixels) { return static_cast<float>(pixels * kPerPixel); }
+
+// A position given in twips, rounded to the nearest whole pixel.
+inline int ToWholePixels(double twips) { return qRound(ToPixels(twips)); }
+
+inline QRect ToRect(const Rect& r) {
+  return QRect(ToWholePixels(r.left), ToWholePixels(r.top), ToWholePixels(r.width),
+               ToWholePixels(r.height));
+}
+
+inline QSize ToSize(int widthTwips, int heightTwips) {
+  return QSize(ToWholePixels(widthTwips), ToWholePixels(heightTwips));
+}
+
+inline QPointF ToPointF(double xTwips, double yTwips) {
+  return QPointF(ToPixels(xTwips), ToPixels(yTwips));
+}
+
+}  // namespace velmora::twips
