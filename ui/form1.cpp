@@ -1,15 +1,18 @@
 #include "form1.h"
 
 #include "form1_layout.h"
+#include "forms.h"
 #include "form_font.h"
 #include "twips.h"
+#include "window_icons.h"
 
 namespace velmora {
 
 namespace layout = form1_layout;
 
-Form1::Form1() {
+Form1::Form1(Forms& forms) : forms_(forms) {
   setWindowTitle(layout::kCaption);
+  setWindowIcon(MicrophoneIcon());
   // A fixed single border with minimize and close; no maximize.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -57,6 +60,7 @@ Form1::Form1() {
 
   connect(Combo1, &DropDownList::Click, this, [this] { Combo1_Click(); });
   connect(Combo2, &DropDownList::Click, this, [this] { Combo2_Click(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form1::Form_Load() {
@@ -68,5 +72,10 @@ void Form1::Form_Load() {
 void Form1::Combo1_Click() { chart_.UpdateChordDisplay(); }
 
 void Form1::Combo2_Click() { chart_.UpdateChordDisplay(); }
+
+void Form1::Command1_Click() {
+  setVisible(false);
+  forms_.form2().show();
+}
 
 }  // namespace velmora

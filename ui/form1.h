@@ -13,11 +13,13 @@
 
 namespace velmora {
 
+class Forms;
+
 // The chord chart window. Its controls keep the short names of its layout.
 class Form1 : public QWidget {
  public:
   // Creates the window and its controls from the layout, hidden.
-  Form1();
+  explicit Form1(Forms& forms);
 
   // The load sequence: fills the fret table, then selects root A and the
   // major type, each selection updating the chart at once.
@@ -37,6 +39,9 @@ class Form1 : public QWidget {
  private:
   void Combo1_Click();
   void Combo2_Click();
+  void Command1_Click();
+
+  Forms& forms_;
 
   Form1ChartView view_{*this};
   ChordChart chart_{view_};

@@ -7,14 +7,23 @@
 namespace velmora {
 
 Forms::Forms() = default;
-Forms::~Forms() = default;
+
+Forms::~Forms() { delete form2_; }
 
 Form1& Forms::form1() {
   if (!form1_) {
-    form1_ = std::make_unique<Form1>();
+    form1_ = std::make_unique<Form1>(*this);
     form1_->Form_Load();
   }
   return *form1_;
+}
+
+Form2& Forms::form2() {
+  if (!form2_) {
+    form2_ = new Form2(*this);
+    form2_->Form_Load();
+  }
+  return *form2_;
 }
 
 void Forms::Start() {
@@ -24,6 +33,12 @@ void Forms::Start() {
   // is not known before the window is first shown.
   chart.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, chart.size(), screen));
   chart.show();
+}
+
+void Forms::Unload(Form2& form) { form.close(); }
+
+void Forms::Unloaded(Form2& form) {
+  if (form2_ == &form) form2_ = nullptr;
 }
 
 }  // namespace velmora

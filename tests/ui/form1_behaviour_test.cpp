@@ -16,7 +16,8 @@ namespace velmora {
 namespace {
 
 TEST(Form1Load, RunsTheUpdateTwiceFirstWithoutAChordTypeThenForAMajor) {
-  Form1 form;
+  Forms forms;
+  Form1 form{forms};
   std::vector<std::string> keys;
   // Connected after the window's own handlers, so these see each update's result.
   const auto record = [&] { keys.push_back(form.Chart().SelectionKey); };
@@ -110,6 +111,24 @@ TEST_F(ShownForm1, NothingButAPickRunsTheUpdate) {
               form->show();
             }),
             0);
+}
+
+TEST_F(ShownForm1, EnterAndEscapeOnAListDoNotPressTheAboutButton) {
+  QTest::keyClick(form->Combo1, Qt::Key_Return);
+  QTest::keyClick(form->Combo1, Qt::Key_Escape);
+  EXPECT_EQ(forms.LoadedForm2(), nullptr);
+  EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(ShownForm1, TheFocusedAboutButtonAnswersSpaceAndEnter) {
+  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+    form->Command1->setFocus();
+    QTest::keyClick(form->Command1, key);
+    ASSERT_NE(forms.LoadedForm2(), nullptr);
+    EXPECT_FALSE(form->isVisible());
+    forms.LoadedForm2()->Command1->click();
+    EXPECT_TRUE(form->isVisible());
+  }
 }
 
 TEST_F(ShownForm1, TabCyclesTheListsAndTheButton) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "form1.h"
+#include "forms.h"
 #include "twips.h"
 
 namespace velmora {
@@ -14,7 +15,8 @@ namespace {
 
 class CreatedForm1 : public testing::Test {
  protected:
-  Form1 form;
+  Forms forms;
+  Form1 form{forms};
 };
 
 TEST_F(CreatedForm1, IsAFixedSizeWindowWithItsCaptionAndNoMaximize) {

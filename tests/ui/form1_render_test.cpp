@@ -10,6 +10,7 @@
 #include "../model/picks.h"
 #include "chord_table.h"
 #include "form1.h"
+#include "forms.h"
 #include "yellow_discs.h"
 
 namespace velmora {
@@ -20,13 +21,15 @@ constexpr double kMarkerTops[] = {735, 960, 1200, 1450, 1700, 1940};
 class RenderedChord : public testing::TestWithParam<Pick> {
  protected:
   static void SetUpTestSuite() {
-    form = new Form1;
-    form->Form_Load();
+    forms = new Forms;
+    form = &forms->form1();
   }
-  static void TearDownTestSuite() { delete form; }
+  static void TearDownTestSuite() { delete forms; }
 
+  static Forms* forms;
   static Form1* form;
 };
+Forms* RenderedChord::forms = nullptr;
 Form1* RenderedChord::form = nullptr;
 
 TEST_P(RenderedChord, ShowsOneDiscPerPlayedStringOnItsRowAndFret) {
@@ -75,7 +78,8 @@ TEST_P(RenderedChord, NameFitsOnOneLineOfTheLabel) {
 INSTANTIATE_TEST_SUITE_P(Form1, RenderedChord, testing::ValuesIn(AllPicks()), PickName);
 
 TEST(Form1Fonts, ResolveToAFontWithCyrillicThatKeepsTheSizes) {
-  Form1 form;
+  Forms forms;
+  Form1 form{forms};
   for (const QWidget* widget : {static_cast<const QWidget*>(&form), static_cast<const QWidget*>(form.Label1)}) {
     const QFontInfo info(widget->font());
     EXPECT_TRUE(info.family() == "MS Sans Serif" || info.family() == "Liberation Sans") << info.family().toStdString();

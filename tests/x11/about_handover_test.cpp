@@ -1,0 +1,128 @@
+// The About round trip in real windows, under a window manager that adds a
+// frame and a title bar: the outer corners of the two windows must meet on
+// the same pixel every time.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "forms.h"
+#include "window_manager.h"
+#include "window_position.h"
+
+namespace velmora {
+namespace {
+
+class AboutHandOver : public testing::Test {
+ protected:
+  AboutHandOver() {
+    forms.Start();
+    chart = &forms.form1();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(chart));
+  }
+
+  Form2& OpenAbout() {
+    chart->Command1->click();
+    Form2* about = forms.LoadedForm2();
+    EXPECT_NE(about, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(about));
+    return *about;
+  }
+
+  // Waits for the About window to be gone and the chart to be back.
+  void WaitForChart() {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return forms.LoadedForm2() == nullptr; }, 5000));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(chart));
+  }
+
+  Forms forms;
+  Form1* chart = nullptr;
+};
+
+TEST_F(AboutHandOver, AboutOpensOnTheChartsCorner) {
+  const QPoint chartCorner = WindowManager::SettledFrameCorner(*chart);
+  Form2& about = OpenAbout();
+  EXPECT_EQ(WindowManager::SettledFrameCorner(about), chartCorner);
+  EXPECT_FALSE(chart->isVisible());
+}
+
+TEST_F(AboutHandOver, AboutOpensOnTheChartsCornerAfterTheChartWasMoved) {
+  WindowManager::DragTitleBar(*chart, QPoint(-120, 75));
+  const QPoint moved = WindowManager::SettledFrameCorner(*chart);
+  Form2& about = OpenAbout();
+  EXPECT_EQ(WindowManager::SettledFrameCorner(about), moved);
+}
+
+TEST_F(AboutHandOver, UnmovedAboutGivesTheChartBackItsPlace) {
+  const QPoint chartCorner = WindowManager::SettledFrameCorner(*chart);
+  OpenAbout().Command1->click();
+  WaitForChart();
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), chartCorner);
+}
+
+TEST_F(AboutHandOver, MovedAboutTakesTheChartToItsLastPlace) {
+  Form2& about = OpenAbout();
+  WindowManager::DragTitleBar(about, QPoint(90, -60));
+  const QPoint aboutCorner = WindowManager::SettledFrameCorner(about);
+  about.Command1->click();
+  WaitForChart();
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), aboutCorner);
+}
+
+TEST_F(AboutHandOver, CloseRequestFromTheTitleBarActsAsOk) {
+  Form2& about = OpenAbout();
+  WindowManager::DragTitleBar(about, QPoint(-50, 40));
+  const QPoint aboutCorner = WindowManager::SettledFrameCorner(about);
+  WindowManager::RequestClose(about);
+  WaitForChart();
+  EXPECT_TRUE(chart->isVisible());
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), aboutCorner);
+}
+
+TEST_F(AboutHandOver, TwentyRoundTripsDoNotDrift) {
+  QPoint last;
+  for (int trip = 0; trip < 20; ++trip) {
+    Form2& about = OpenAbout();
+    if (trip % 2 == 1) WindowManager::DragTitleBar(about, QPoint(trip % 4 == 1 ? 13 : -11, trip % 3 == 0 ? 7 : -5));
+    last = WindowManager::SettledFrameCorner(about);
+    if (trip % 5 == 4) {
+      WindowManager::RequestClose(about);
+    } else {
+      about.Command1->click();
+    }
+    WaitForChart();
+  }
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), last);
+}
+
+TEST_F(AboutHandOver, AboutClosedBeforeTheWindowManagerFramedItStillHandsBackExactly) {
+  // OK pressed in the same turn of the event loop that showed the window,
+  // before the window manager has reparented it.
+  WindowManager::DragTitleBar(*chart, QPoint(33, 21));
+  const QPoint chartCorner = WindowManager::SettledFrameCorner(*chart);
+  for (int trip = 0; trip < 5; ++trip) {
+    chart->Command1->click();
+    ASSERT_NE(forms.LoadedForm2(), nullptr);
+    forms.LoadedForm2()->Command1->click();
+    WaitForChart();
+  }
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), chartCorner);
+}
+
+TEST_F(AboutHandOver, PositionsReadInTwipsMatchTheFrames) {
+  const QPoint corner = WindowManager::SettledFrameCorner(*chart);
+  EXPECT_EQ(WindowLeft(*chart), corner.x() * 15.0F);
+  EXPECT_EQ(WindowTop(*chart), corner.y() * 15.0F);
+}
+
+TEST_F(AboutHandOver, ClosingTheChartFromItsTitleBarEndsTheProgram) {
+  QTimer::singleShot(0, chart, [this] { WindowManager::RequestClose(*chart); });
+  // A loop that does not end in time fails the test rather than hanging it.
+  QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+}  // namespace
+}  // namespace velmora

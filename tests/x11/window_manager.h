@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace velmora {
+
+// What the X server and the window manager say of a window, independent of
+// what Qt believes, and the user's actions on the window manager's frame.
+class WindowManager {
+ public:
+  // The outer top-left corner of the window's frame on the screen, from the
+  // server's client position and the frame extents the window manager set.
+  static QPoint FrameCorner(const QWidget& window);
+  // Waits until the window's frame corner has stood still for a while.
+  static QPoint SettledFrameCorner(const QWidget& window);
+  // Drags the window by its title bar with the mouse, as a user would.
+  static void DragTitleBar(const QWidget& window, QPoint by);
+  // Asks the window manager to close the window, as its title bar's close
+  // button does.
+  static void RequestClose(const QWidget& window);
+};
+
+}  // namespace velmora
