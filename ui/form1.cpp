@@ -29,6 +29,7 @@ Form1::Form1(Forms& forms) : forms_(forms) {
   // the lists and the button, which cover everything.
   Image1 = new PictureBox(layout::kImage1Picture, this);
   Image1->setGeometry(twips::ToRect(layout::kImage1));
+  Image1->setAccessibleName(layout::kImage1Name);
 
   Label1 = new QLabel(layout::kLabel1Caption, this);
   Label1->setGeometry(twips::ToRect(layout::kLabel1));
@@ -37,6 +38,7 @@ Form1::Form1(Forms& forms) : forms_(forms) {
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setWordWrap(true);
   Label1->setAutoFillBackground(true);
+  Label1->setAccessibleName(layout::kLabel1Name);
 
   for (int string = 1; string <= kStringCount; ++string) {
     S[static_cast<std::size_t>(string - 1)] = new MarkerShape(
@@ -45,11 +47,14 @@ Form1::Form1(Forms& forms) : forms_(forms) {
 
   Combo1 = new DropDownList(layout::RootItems(), this);
   Combo1->setGeometry(twips::ToRect(layout::kCombo1));
+  Combo1->setAccessibleName(layout::kCombo1Name);
   Combo2 = new DropDownList(layout::TypeItems(), this);
   Combo2->setGeometry(twips::ToRect(layout::kCombo2));
+  Combo2->setAccessibleName(layout::kCombo2Name);
 
   Command1 = new QPushButton(layout::kCommand1Caption, this);
   Command1->setGeometry(twips::ToRect(layout::kCommand1));
+  Command1->setAccessibleName(layout::kCommand1Name);
   // Enter presses the button only while it has the focus; it is nobody's
   // default button.
   Command1->setAutoDefault(true);

@@ -1,5 +1,6 @@
 #include "form1_chart_view.h"
 
+#include "fingering_description.h"
 #include "form1.h"
 
 namespace velmora {
@@ -15,10 +16,17 @@ void Form1ChartView::SetChordCaption(const std::string& caption) {
 
 void Form1ChartView::SetMarkerVisible(int string, bool visible) {
   form_.Marker(string).setVisible(visible);
+  DescribeFingering();
 }
 
 void Form1ChartView::SetMarkerLeft(int string, float leftTwips) {
   form_.Marker(string).SetLeft(leftTwips);
+  DescribeFingering();
+}
+
+void Form1ChartView::DescribeFingering() {
+  // A screen reader learns the chord from the fretboard's description.
+  form_.Image1->setAccessibleDescription(FingeringDescription(form_));
 }
 
 }  // namespace velmora

@@ -21,6 +21,8 @@ class Form1ChartView : public ChartView {
   void SetMarkerLeft(int string, float leftTwips) override;
 
  private:
+  void DescribeFingering();
+
   Form1& form_;
 };
 

@@ -32,6 +32,13 @@ inline const QString kImage1Picture = QStringLiteral(":/fretboard.png");
 inline constexpr int kMarkerLeft = 210;
 inline constexpr std::array<int, kStringCount> kMarkerTops = {735, 960, 1200, 1450, 1700, 1940};
 
+// Names a screen reader announces for the controls.
+inline const QString kCombo1Name = QStringLiteral("Основной тон");
+inline const QString kCombo2Name = QStringLiteral("Тип аккорда");
+inline const QString kLabel1Name = QStringLiteral("Аккорд");
+inline const QString kImage1Name = QStringLiteral("Гриф гитары");
+inline const QString kCommand1Name = QStringLiteral("О программе");
+
 QStringList RootItems();
 QStringList TypeItems();
 
