@@ -2,12 +2,14 @@
 #   make run    build a Release build and start the chart
 #   make test   build a sanitized Debug build and run the whole test suite
 #   make bench  build a Release build and run the benchmarks
+#   make memcheck  run a whole session under valgrind's memcheck
+#   make package   build the Debian package
 
 GENERATOR := Ninja
 RELEASE := build/release
 DEBUG := build/debug
 
-.PHONY: deps run test bench resources release debug
+.PHONY: deps run test bench memcheck package resources release debug
 
 deps:
 	@scripts/install-deps
@@ -28,6 +30,15 @@ test: debug
 
 bench: release
 	$(RELEASE)/bench/model_bench
+
+# The memory check alone (make test runs it too): a whole session under
+# valgrind's memcheck, from a build without sanitizers.
+memcheck: deps
+	@tests/memcheck/run_memcheck.sh $(CURDIR) $(CURDIR)/build/memcheck
+
+# The Debian package, build/release/velmora_<version>_<arch>.deb.
+package: release
+	@cmake --build $(RELEASE) --target package
 
 # Redraws the committed fretboard pictures.
 resources: debug

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "form1_layout.h"
+#include "form_controls.h"
 #include "forms.h"
 #include "form_font.h"
 #include "twips.h"
@@ -11,18 +12,9 @@ namespace velmora {
 namespace layout = form1_layout;
 
 Form1::Form1(Forms& forms) : forms_(forms) {
-  setWindowTitle(layout::kCaption);
-  setWindowIcon(MicrophoneIcon());
-  // A fixed single border with minimize and close; no maximize.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(twips::ToSize(layout::kClientWidth, layout::kClientHeight));
-  setFont(FormFont());
-  QPalette face = palette();
-  face.setColor(QPalette::Window, face.color(QPalette::Button));
-  setPalette(face);
-  setAutoFillBackground(true);
+  // Minimize and close; no maximize.
+  SetUpFixedWindow(*this, layout::kCaption, MicrophoneIcon(), Qt::WindowMinimizeButtonHint,
+                   layout::kClientWidth, layout::kClientHeight);
 
   // Controls are created from back to front, so each lies in front of those
   // made before it: the picture, the label, the markers (S6 in front), then
@@ -31,13 +23,7 @@ Form1::Form1(Forms& forms) : forms_(forms) {
   Image1->setGeometry(twips::ToRect(layout::kImage1));
   Image1->setAccessibleName(layout::kImage1Name);
 
-  Label1 = new QLabel(layout::kLabel1Caption, this);
-  Label1->setGeometry(twips::ToRect(layout::kLabel1));
-  Label1->setFont(FormFont(layout::kLabel1PointSize));
-  Label1->setTextFormat(Qt::PlainText);
-  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label1->setWordWrap(true);
-  Label1->setAutoFillBackground(true);
+  Label1 = MakeLabel(layout::kLabel1Caption, layout::kLabel1, FormFont(layout::kLabel1PointSize), this);
   Label1->setAccessibleName(layout::kLabel1Name);
 
   for (int string = 1; string <= kStringCount; ++string) {
@@ -52,12 +38,8 @@ Form1::Form1(Forms& forms) : forms_(forms) {
   Combo2->setGeometry(twips::ToRect(layout::kCombo2));
   Combo2->setAccessibleName(layout::kCombo2Name);
 
-  Command1 = new QPushButton(layout::kCommand1Caption, this);
-  Command1->setGeometry(twips::ToRect(layout::kCommand1));
+  Command1 = MakeCommandButton(layout::kCommand1Caption, layout::kCommand1, this);
   Command1->setAccessibleName(layout::kCommand1Name);
-  // Enter presses the button only while it has the focus; it is nobody's
-  // default button.
-  Command1->setAutoDefault(true);
 
   setTabOrder(Combo1, Combo2);
   setTabOrder(Combo2, Command1);

@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication app(argc, argv);
+  // Lets the desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
   velmora::Forms forms;
   forms.Start();
   return app.exec();

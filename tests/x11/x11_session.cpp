@@ -79,9 +79,11 @@ void X11Session::WaitForWindowManager() const {
   // A window manager that follows the EWMH announces itself on the root
   // window once it manages the screen.
   const std::string probe = "DISPLAY=" + display_ + " xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'";
-  for (int i = 0; i < 250; ++i) {
+  // Generous: on a loaded machine starting the window manager can take a while.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (std::chrono::steady_clock::now() < deadline) {
     if (CommandSucceeds(probe)) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   throw std::runtime_error("openbox did not start");
 }
