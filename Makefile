@@ -30,6 +30,8 @@ test: debug
 
 bench: release
 	$(RELEASE)/bench/model_bench
+	$(RELEASE)/bench/startup_bench
+	$(RELEASE)/bench/pick_to_repaint_bench
 
 # The memory check alone (make test runs it too): a whole session under
 # valgrind's memcheck, from a build without sanitizers.

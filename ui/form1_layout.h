@@ -25,7 +25,7 @@ inline constexpr double kLabel1PointSize = 9.75;
 // The picture is shown at its natural size, 500 x 93 pixels; its last three
 // columns lie beyond the client area's right edge.
 inline constexpr twips::Rect kImage1{0, 630, 7500, 1395};
-inline const QString kImage1Picture = QStringLiteral(":/fretboard.png");
+inline const QString kImage1Picture = QStringLiteral(":/fretboard.pixels");
 
 // Markers S1 (string 1, top row) to S6: one-pixel boxes, all created at the
 // open-string position; the row of each never changes.

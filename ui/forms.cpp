@@ -27,6 +27,8 @@ Form2& Forms::form2() {
 }
 
 void Forms::Start() {
+  // Lets the desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
   Form1& chart = form1();
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   // The client area is centred; the frame the window manager adds around it

@@ -22,8 +22,6 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication app(argc, argv);
-  // Lets the desktop match the window to its menu entry and icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
   velmora::Forms forms;
   forms.Start();
   return app.exec();

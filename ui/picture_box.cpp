@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QPainter>
 
+#include "picture_pixels.h"
+
 namespace velmora {
 namespace {
 
@@ -23,12 +25,12 @@ const QImage& PictureBox::PictureFor(qreal devicePixelRatio) {
   // Each picture is read only when a screen first needs it.
   if (devicePixelRatio > 1.0) {
     if (double_.isNull()) {
-      double_.load(DoublePath(path_));
+      double_ = ReadPicturePixels(DoublePath(path_));
       double_.setDevicePixelRatio(2.0);
     }
     return double_;
   }
-  if (single_.isNull()) single_.load(path_);
+  if (single_.isNull()) single_ = ReadPicturePixels(path_);
   return single_;
 }
 

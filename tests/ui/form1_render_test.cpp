@@ -77,6 +77,15 @@ TEST_P(RenderedChord, NameFitsOnOneLineOfTheLabel) {
 
 INSTANTIATE_TEST_SUITE_P(Form1, RenderedChord, testing::ValuesIn(AllPicks()), PickName);
 
+TEST(Form1Picture, ShowsTheCommittedFretboardPixelForPixel) {
+  Forms forms;
+  Form1& form = forms.form1();
+  const QImage shown = form.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage committed = QImage(VELMORA_RESOURCES_DIR "/fretboard.png").convertToFormat(QImage::Format_RGB32);
+  ASSERT_FALSE(committed.isNull());
+  EXPECT_EQ(shown, committed);
+}
+
 TEST(Form1Fonts, ResolveToAFontWithCyrillicThatKeepsTheSizes) {
   Forms forms;
   Form1 form{forms};

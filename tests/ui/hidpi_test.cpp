@@ -108,6 +108,19 @@ TEST_F(ScaledChart, FretLinesStaySharp) {
   }
 }
 
+TEST_F(ScaledChart, PictureIsDrawnFromTheDoubleResolutionOne) {
+  const QImage shown = chart->Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QImage committed = QImage(VELMORA_RESOURCES_DIR "/fretboard@2x.png").convertToFormat(QImage::Format_RGB32);
+  ASSERT_FALSE(committed.isNull());
+  if (scale == 2.0) {
+    // Pixel for pixel, not the single picture enlarged.
+    committed.setDevicePixelRatio(2.0);
+    EXPECT_EQ(shown, committed);
+  } else {
+    EXPECT_EQ(shown.size(), (QSizeF(500, 93) * scale).toSize());
+  }
+}
+
 TEST_F(ScaledChart, WindowPositionsSurviveTheTripThroughTwips) {
   for (const QPoint corner : {QPoint(101, 77), QPoint(-37, 250), QPoint(333, -12)}) {
     chart->move(corner);

@@ -1,0 +1,13 @@
+// The chart's start-up, as its main() does it, ending as soon as the chart
+// window's first frame has been painted.
+
+#include "forms.h"
+#include "frame_application.h"
+
+int main(int argc, char* argv[]) {
+  velmora::bench::FrameApplication app(argc, argv);
+  velmora::Forms forms;
+  app.Watch(forms.form1(), [](auto) { QCoreApplication::exit(0); });
+  forms.Start();
+  return app.exec();
+}

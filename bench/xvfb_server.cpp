@@ -1,0 +1,83 @@
+#include "xvfb_server.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <stdexcept>
+#include <vector>
+
+extern char** environ;
+
+namespace velmora::bench {
+namespace {
+
+constexpr int kStartTimeoutMs = 10'000;
+
+// Reads the display number Xvfb writes, one line, once it is ready, and
+// returns the DISPLAY value for it.
+std::string ReadDisplay(int fd) {
+  std::string line = ":";
+  for (;;) {
+    pollfd ready{fd, POLLIN, 0};
+    if (poll(&ready, 1, kStartTimeoutMs) <= 0) throw std::runtime_error("Xvfb: no display number");
+    char c = 0;
+    if (read(fd, &c, 1) != 1) throw std::runtime_error("Xvfb: exited before it was ready");
+    if (c == '\n') return line;
+    line.push_back(c);
+  }
+}
+
+}  // namespace
+
+XvfbServer::XvfbServer() {
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("Xvfb: pipe");
+  // The write end alone is inherited by the server.
+  fcntl(fds[1], F_SETFD, 0);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  // The server starts with no signal blocked, whatever this process blocks.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+  std::vector<std::string> args{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                "1280x1024x24", "-nolisten", "tcp"};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  const int spawned = posix_spawnp(&pid_, "Xvfb", &actions, &attributes, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attributes);
+  close(fds[1]);
+  if (spawned != 0) {
+    close(fds[0]);
+    throw std::runtime_error(std::string("Xvfb: cannot start: ") + std::strerror(spawned));
+  }
+  try {
+    display_ = ReadDisplay(fds[0]);
+  } catch (...) {
+    close(fds[0]);
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    throw;
+  }
+  close(fds[0]);
+}
+
+XvfbServer::~XvfbServer() {
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
+}
+
+}  // namespace velmora::bench
