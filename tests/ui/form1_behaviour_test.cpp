@@ -11,6 +11,7 @@
 
 #include "form1.h"
 #include "forms.h"
+#include "shown_chart.h"
 
 namespace velmora {
 namespace {
@@ -40,13 +41,9 @@ TEST(Form1Load, RunsTheUpdateTwiceFirstWithoutAChordTypeThenForAMajor) {
   EXPECT_EQ(form.Chart().FretTable, kFretPositions);
 }
 
-class ShownForm1 : public testing::Test {
+class ShownForm1 : public ShownChart {
  protected:
-  ShownForm1() {
-    forms.Start();
-    form = &forms.form1();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form));
-  }
+  ShownForm1() { EXPECT_TRUE(QTest::qWaitForWindowActive(chart)); }
 
   // Counts the updates a step runs: each list's Click runs exactly one.
   int UpdatesDuring(const std::function<void()>& step) {
@@ -56,8 +53,7 @@ class ShownForm1 : public testing::Test {
     return static_cast<int>(roots.count() + types.count());
   }
 
-  Forms forms;
-  Form1* form = nullptr;
+  Form1* form = chart;
 };
 
 TEST_F(ShownForm1, ShowsAMajorWithTheRootListFocusedAndCentred) {

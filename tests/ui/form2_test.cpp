@@ -8,38 +8,21 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <stdexcept>
 
 #include "forms.h"
+#include "shown_chart.h"
 #include "twips.h"
 #include "window_position.h"
 
 namespace velmora {
 namespace {
 
-class About : public testing::Test {
+class About : public ShownChart {
  protected:
-  About() {
-    forms.Start();
-    chart = &forms.form1();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(chart));
-  }
-
-  Form2& OpenAbout() {
-    chart->Command1->click();
-    Form2* about = forms.LoadedForm2();
-    if (about == nullptr) throw std::logic_error("the About button opened no window");
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(about));
-    return *about;
-  }
-
   // Waits until the unloaded About window has been destroyed.
   static void WaitDestroyed(QPointer<Form2> about) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); }, 2000));
   }
-
-  Forms forms;
-  Form1* chart = nullptr;
 };
 
 TEST_F(About, IsAFixedWindowWithOnlyAClosebutton) {

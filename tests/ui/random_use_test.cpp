@@ -13,17 +13,13 @@
 
 #include "chord_table.h"
 #include "forms.h"
+#include "shown_chart.h"
 
 namespace velmora {
 namespace {
 
-class RandomUse : public testing::Test {
+class RandomUse : public ShownChart {
  protected:
-  RandomUse() : random(20261207) {
-    forms.Start();
-    chart = &forms.form1();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(chart));
-  }
 
   int Below(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
 
@@ -92,9 +88,7 @@ class RandomUse : public testing::Test {
     }
   }
 
-  std::mt19937 random;
-  Forms forms;
-  Form1* chart = nullptr;
+  std::mt19937 random{20261207};
 };
 
 TEST_F(RandomUse, ChartAlwaysShowsTheChordItsListsName) {

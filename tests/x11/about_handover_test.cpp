@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "../ui/shown_chart.h"
 #include "forms.h"
 #include "window_manager.h"
 #include "window_position.h"
@@ -15,30 +16,13 @@
 namespace velmora {
 namespace {
 
-class AboutHandOver : public testing::Test {
+class AboutHandOver : public ShownChart {
  protected:
-  AboutHandOver() {
-    forms.Start();
-    chart = &forms.form1();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(chart));
-  }
-
-  Form2& OpenAbout() {
-    chart->Command1->click();
-    Form2* about = forms.LoadedForm2();
-    EXPECT_NE(about, nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(about));
-    return *about;
-  }
-
   // Waits for the About window to be gone and the chart to be back.
   void WaitForChart() {
     EXPECT_TRUE(QTest::qWaitFor([&] { return forms.LoadedForm2() == nullptr; }, 5000));
     EXPECT_TRUE(QTest::qWaitForWindowExposed(chart));
   }
-
-  Forms forms;
-  Form1* chart = nullptr;
 };
 
 TEST_F(AboutHandOver, AboutOpensOnTheChartsCorner) {
