@@ -19,7 +19,7 @@ release: deps
 	@cmake --build $(RELEASE)
 
 debug: deps
-	@cmake -S . -B $(DEBUG) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_WERROR=ON >/dev/null
+	@cmake -S . -B $(DEBUG) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_WERROR=ON -DVELMORA_BENCH=ON >/dev/null
 	@cmake --build $(DEBUG)
 
 run: release

@@ -1,5 +1,7 @@
 #include "child_run.h"
 
+#include "quiet_spawn.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -52,18 +54,7 @@ ChildRun RunChild(const std::string& path, const std::vector<std::string>& envir
                   double timeoutSeconds) {
   const sigset_t child = BlockChildSignal();
 
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  sigset_t none;
-  sigemptyset(&none);
-  posix_spawnattr_setsigmask(&attributes, &none);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
-
+  const QuietSpawn quiet(/*discardInput=*/true);
   std::vector<std::string> argvStrings{path};
   std::vector<std::string> envStrings = environment;
   std::vector<char*> argv = NullTerminated(argvStrings);
@@ -71,9 +62,7 @@ ChildRun RunChild(const std::string& path, const std::vector<std::string>& envir
 
   const Clock::time_point start = Clock::now();
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, path.c_str(), &actions, &attributes, argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  posix_spawnattr_destroy(&attributes);
+  const int spawned = quiet.Spawn(&pid, path.c_str(), /*searchPath=*/false, argv.data(), envp.data());
   if (spawned != 0) throw Failure(path, std::string("cannot start: ") + std::strerror(spawned));
 
   const Clock::time_point deadline =

@@ -1,5 +1,7 @@
 #include "xvfb_server.h"
 
+#include "quiet_spawn.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -40,25 +42,13 @@ XvfbServer::XvfbServer() {
   // The write end alone is inherited by the server.
   fcntl(fds[1], F_SETFD, 0);
 
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  // The server starts with no signal blocked, whatever this process blocks.
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  sigset_t none;
-  sigemptyset(&none);
-  posix_spawnattr_setsigmask(&attributes, &none);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+  const QuietSpawn quiet(/*discardInput=*/false);
   std::vector<std::string> args{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
                                 "1280x1024x24", "-nolisten", "tcp"};
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
-  const int spawned = posix_spawnp(&pid_, "Xvfb", &actions, &attributes, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  posix_spawnattr_destroy(&attributes);
+  const int spawned = quiet.Spawn(&pid_, "Xvfb", /*searchPath=*/true, argv.data(), environ);
   close(fds[1]);
   if (spawned != 0) {
     close(fds[0]);
