@@ -21,7 +21,7 @@ Form2::Form2(Forms& forms) : forms_(forms) {
   // Created from back to front: each control lies in front of those before it.
   Label1 = MakeLabel(layout::kLabel1Caption, layout::kLabel1, FormFont(), this);
   Label2 = MakeLabel(layout::kLabel2Caption, layout::kLabel2, FormFont(layout::kLabel2PointSize), this);
-  Label3 = MakeLabel(layout::kLabel3Caption, layout::kLabel3, FormFont(8.25, QFont::Bold), this);
+  Label3 = MakeLabel(layout::kLabel3Caption, layout::kLabel3, FormFont(layout::kLabel3PointSize, QFont::Bold), this);
   Command1 = MakeCommandButton(layout::kCommand1Caption, layout::kCommand1, this);
   Command1->setFocus();
 

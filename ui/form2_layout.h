@@ -18,6 +18,7 @@ inline const QString kCommand1Caption = QStringLiteral("OK");
 // never seen.
 inline constexpr twips::Rect kLabel3{2520, 1575, 2115, 435};
 inline const QString kLabel3Caption = QStringLiteral("Velmora, 2026");
+inline constexpr double kLabel3PointSize = 8.25;  // bold
 inline constexpr twips::Rect kLabel2{105, 840, 3585, 540};
 inline const QString kLabel2Caption = QStringLiteral("Автор программы и её издатель — команда Velmora.");
 inline constexpr double kLabel2PointSize = 9.75;

@@ -28,7 +28,7 @@ Form2& Forms::form2() {
 
 void Forms::Start() {
   // Lets the desktop match the window to its menu entry and icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
   Form1& chart = form1();
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   // The client area is centred; the frame the window manager adds around it
