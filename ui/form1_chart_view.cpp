@@ -16,12 +16,13 @@ void Form1ChartView::SetChordCaption(const std::string& caption) {
 
 void Form1ChartView::SetMarkerVisible(int string, bool visible) {
   form_.Marker(string).setVisible(visible);
-  DescribeFingering();
 }
 
 void Form1ChartView::SetMarkerLeft(int string, float leftTwips) {
   form_.Marker(string).SetLeft(leftTwips);
-  DescribeFingering();
+  // Every update ends by placing all six markers, S6 last: the fingering is
+  // described once, when the markers are settled.
+  if (string == kStringCount) DescribeFingering();
 }
 
 void Form1ChartView::DescribeFingering() {
