@@ -42,9 +42,11 @@ XvfbServer::XvfbServer() {
   // The write end alone is inherited by the server.
   fcntl(fds[1], F_SETFD, 0);
 
+  // Each measured run is the server's only client. -noreset keeps the server
+  // from resetting after every run, so the next run never connects mid-reset.
   const QuietSpawn quiet(/*discardInput=*/false);
   std::vector<std::string> args{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                "1280x1024x24", "-nolisten", "tcp"};
+                                "1280x1024x24", "-nolisten", "tcp", "-noreset"};
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);

@@ -53,11 +53,14 @@ bool CommandSucceeds(const std::string& command) { return std::system(command.c_
 }  // namespace
 
 X11Session::X11Session() {
-  // Xvfb picks a free display and writes its number to the pipe.
+  // Xvfb picks a free display and writes its number to the pipe. Without
+  // -noreset the server resets whenever its last client leaves, and a
+  // client that connects during the reset is refused: the probe below
+  // leaving just as openbox connects would make openbox give up at start.
   int pipeFds[2];
   if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
   server_ = Spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", "1280x1024x24",
-                   "-nolisten", "tcp"},
+                   "-nolisten", "tcp", "-noreset"},
                   "", pipeFds[1]);
   close(pipeFds[1]);
   std::string number;
@@ -83,9 +86,12 @@ void X11Session::WaitForWindowManager() const {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   while (std::chrono::steady_clock::now() < deadline) {
     if (CommandSucceeds(probe)) return;
+    if (waitpid(windowManager_, nullptr, WNOHANG) == windowManager_) {
+      throw std::runtime_error("openbox exited at start on " + display_);
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  throw std::runtime_error("openbox did not start");
+  throw std::runtime_error("openbox did not take the screen of " + display_);
 }
 
 }  // namespace velmora
