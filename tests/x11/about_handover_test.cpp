@@ -7,11 +7,15 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "../ui/shown_chart.h"
 #include "forms.h"
 #include "window_manager.h"
 #include "window_position.h"
+#include "x11_session.h"
 
 namespace velmora {
 namespace {
@@ -21,7 +25,7 @@ class AboutHandOver : public ShownChart {
   // Waits for the About window to be gone and the chart to be back.
   void WaitForChart() {
     EXPECT_TRUE(QTest::qWaitFor([&] { return forms.LoadedForm2() == nullptr; }, 5000));
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(chart));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(chart, kExposureWait));
   }
 };
 
@@ -93,6 +97,42 @@ TEST_F(AboutHandOver, AboutClosedBeforeTheWindowManagerFramedItStillHandsBackExa
     WaitForChart();
   }
   EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), chartCorner);
+}
+
+TEST_F(AboutHandOver, ChartWaitsForTheWindowManagerToLetGoBeforeShowingAgain) {
+  // The window manager is held still while the About button hides the chart
+  // and OK shows it again, as on a busy machine. The chart may be shown again
+  // only once the manager, let go on, has taken it out of its frame; else the
+  // manager frames it again in the wrong place.
+  const QPoint chartCorner = WindowManager::SettledFrameCorner(*chart);
+  for (int trip = 0; trip < 3; ++trip) {
+    std::atomic<bool> resumed = false;
+    RunningSession().PauseWindowManager();
+    std::thread resume([&resumed] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      resumed = true;
+      RunningSession().ResumeWindowManager();
+    });
+    chart->Command1->click();
+    ASSERT_NE(forms.LoadedForm2(), nullptr);
+    forms.LoadedForm2()->Command1->click();
+    EXPECT_TRUE(resumed) << "trip " << trip;
+    resume.join();
+    WaitForChart();
+    EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), chartCorner) << "trip " << trip;
+  }
+}
+
+TEST_F(AboutHandOver, ChartComesBackEvenIfTheWindowManagerNeverLetsGo) {
+  // A hung window manager must not hang the program: OK still shows the chart.
+  RunningSession().PauseWindowManager();
+  chart->Command1->click();
+  ASSERT_NE(forms.LoadedForm2(), nullptr);
+  forms.LoadedForm2()->Command1->click();
+  EXPECT_TRUE(chart->isVisible());
+  EXPECT_EQ(forms.LoadedForm2(), nullptr);
+  RunningSession().ResumeWindowManager();
+  WaitForChart();
 }
 
 TEST_F(AboutHandOver, PositionsReadInTwipsMatchTheFrames) {

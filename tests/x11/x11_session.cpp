@@ -74,6 +74,7 @@ X11Session::X11Session() {
 }
 
 X11Session::~X11Session() {
+  ResumeWindowManager();  // a test that failed half-way may have left it paused
   Stop(windowManager_);
   Stop(server_);
 }
@@ -93,5 +94,9 @@ void X11Session::WaitForWindowManager() const {
   }
   throw std::runtime_error("openbox did not take the screen of " + display_);
 }
+
+void X11Session::PauseWindowManager() const { kill(windowManager_, SIGSTOP); }
+
+void X11Session::ResumeWindowManager() const { kill(windowManager_, SIGCONT); }
 
 }  // namespace velmora

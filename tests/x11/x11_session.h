@@ -17,6 +17,11 @@ class X11Session {
   // ":N", the display to connect to.
   const std::string& Display() const { return display_; }
 
+  // Holds the window manager still and lets it go on again, so that a test
+  // can make it lag behind the program as a busy machine would.
+  void PauseWindowManager() const;
+  void ResumeWindowManager() const;
+
  private:
   void WaitForWindowManager() const;
 
@@ -24,5 +29,8 @@ class X11Session {
   pid_t windowManager_ = -1;
   std::string display_;
 };
+
+// The session of this test run.
+const X11Session& RunningSession();
 
 }  // namespace velmora

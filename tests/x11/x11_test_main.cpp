@@ -8,10 +8,17 @@
 
 #include "x11_session.h"
 
+namespace {
+const velmora::X11Session* running = nullptr;
+}
+
+const velmora::X11Session& velmora::RunningSession() { return *running; }
+
 int main(int argc, char* argv[]) {
   testing::InitGoogleTest(&argc, argv);
   if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
   velmora::X11Session session;
+  running = &session;
   qputenv("DISPLAY", session.Display().c_str());
   qputenv("QT_QPA_PLATFORM", "xcb");
   int result = 0;
