@@ -6,6 +6,7 @@
 #include "form_font.h"
 #include "twips.h"
 #include "window_icons.h"
+#include "window_position.h"
 
 namespace velmora {
 
@@ -61,7 +62,7 @@ void Form1::Combo1_Click() { chart_.UpdateChordDisplay(); }
 void Form1::Combo2_Click() { chart_.UpdateChordDisplay(); }
 
 void Form1::Command1_Click() {
-  setVisible(false);
+  HideWindow(*this);
   forms_.form2().show();
 }
 

@@ -6,7 +6,6 @@
 #include "form_controls.h"
 #include "form_font.h"
 #include "forms.h"
-#include "show_again.h"
 #include "window_icons.h"
 #include "window_position.h"
 
@@ -39,7 +38,7 @@ void Form2::Command1_Click() { forms_.Unload(*this); }
 
 void Form2::Form_Unload(bool&) {
   Form1& chart = forms_.form1();
-  ShowAgain(chart);
+  chart.setVisible(true);
   SetWindowLeft(chart, WindowLeft(*this));
   SetWindowTop(chart, WindowTop(*this));
 }

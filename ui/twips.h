@@ -20,6 +20,17 @@ constexpr double ToPixels(double twips) { return twips / kPerPixel; }
 
 constexpr float FromPixels(int pixels) { return static_cast<float>(pixels * kPerPixel); }
 
+// Screen positions are handed over in the window system's own device
+// pixels. On a screen scaled by `scale` a device pixel is 15 / scale twips
+// (12 at 125 %, 10 at 150 %, 7.5 at 200 %), so every device pixel has a twips
+// value of its own and a value read from one window and written to another
+// lands on the same device pixel.
+inline float FromDevicePixels(int pixels, double scale) {
+  return static_cast<float>(pixels * kPerPixel / scale);
+}
+
+inline int ToDevicePixels(float twips, double scale) { return qRound(twips * scale / kPerPixel); }
+
 // A position given in twips, rounded to the nearest whole pixel.
 inline int ToWholePixels(double twips) { return qRound(ToPixels(twips)); }
 

@@ -29,10 +29,13 @@ int Field(const QString& text, const QString& label) {
 
 }  // namespace
 
-QPoint WindowManager::FrameCorner(const QWidget& window) {
+QPoint WindowManager::ClientCorner(const QWidget& window) {
   const QString info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), WindowId(window)});
-  const QPoint client(Field(info, QStringLiteral("Absolute upper-left X")),
-                      Field(info, QStringLiteral("Absolute upper-left Y")));
+  return QPoint(Field(info, QStringLiteral("Absolute upper-left X")), Field(info, QStringLiteral("Absolute upper-left Y")));
+}
+
+QPoint WindowManager::FrameCorner(const QWidget& window) {
+  const QPoint client = ClientCorner(window);
   // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
   const QString extents = Run(QStringLiteral("xprop"),
                               {QStringLiteral("-id"), WindowId(window), QStringLiteral("_NET_FRAME_EXTENTS")});
@@ -56,18 +59,42 @@ QPoint WindowManager::SettledFrameCorner(const QWidget& window) {
 
 void WindowManager::DragTitleBar(const QWidget& window, QPoint by) {
   const QPoint corner = SettledFrameCorner(window);
-  // A point on the title bar, clear of its buttons.
-  const QPoint grab = corner + QPoint(window.width() / 3, 8);
+  // A point on the title bar, clear of its buttons, in device pixels.
+  const QPoint grab = corner + QPoint(qRound(window.width() * window.devicePixelRatioF() / 3), 8);
   const QPoint drop = grab + by;
   Run(QStringLiteral("xdotool"),
       {QStringLiteral("mousemove"), QString::number(grab.x()), QString::number(grab.y()),
-       QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("mousedown"), QStringLiteral("1"),
-       QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("mousemove"),
+       QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("mousedown"), QStringLiteral("1"),
+       QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("mousemove"),
        QString::number(grab.x() + by.x() / 2), QString::number(grab.y() + by.y() / 2),
-       QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("mousemove"), QString::number(drop.x()),
-       QString::number(drop.y()), QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("mouseup"),
+       QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("mousemove"), QString::number(drop.x()),
+       QString::number(drop.y()), QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("mouseup"),
        QStringLiteral("1")});
   QTest::qWait(100);
+}
+
+QPoint WindowManager::DragTo(const QWidget& window, QPoint corner) {
+  // A manager may hold a window at a screen edge for a while (edge
+  // resistance) or snap it; a second, shorter drag finishes the move.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const QPoint now = SettledFrameCorner(window);
+    if (now == corner) return now;
+    DragTitleBar(window, corner - now);
+  }
+  // Some managers keep a dragged title bar on the screen but let a window
+  // be moved above the top edge by a request.
+  return RequestMove(window, corner);
+}
+
+QPoint WindowManager::RequestMove(const QWidget& window, QPoint corner) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const QPoint now = SettledFrameCorner(window);
+    if (now == corner) return now;
+    const QPoint client = ClientCorner(window) + corner - now;
+    Run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), WindowId(window), QString::number(client.x()),
+                                    QString::number(client.y())});
+  }
+  return SettledFrameCorner(window);
 }
 
 void WindowManager::RequestClose(const QWidget& window) {

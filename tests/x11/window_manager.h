@@ -14,10 +14,19 @@ class WindowManager {
   // The outer top-left corner of the window's frame on the screen, from the
   // server's client position and the frame extents the window manager set.
   static QPoint FrameCorner(const QWidget& window);
+  // The top-left corner of the window's client area on the screen.
+  static QPoint ClientCorner(const QWidget& window);
   // Waits until the window's frame corner has stood still for a while.
   static QPoint SettledFrameCorner(const QWidget& window);
   // Drags the window by its title bar with the mouse, as a user would.
   static void DragTitleBar(const QWidget& window, QPoint by);
+  // Moves the window so that its frame corner lands on `corner`: by its
+  // title bar, or where the manager keeps a dragged title bar on the
+  // screen, by asking the manager to move it; returns where it settled.
+  static QPoint DragTo(const QWidget& window, QPoint corner);
+  // Asks the window manager, from outside the program, to move the window's
+  // frame corner to `corner`; returns where it settled.
+  static QPoint RequestMove(const QWidget& window, QPoint corner);
   // Asks the window manager to close the window, as its title bar's close
   // button does.
   static void RequestClose(const QWidget& window);

@@ -6,8 +6,9 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -15,11 +16,13 @@
 namespace velmora {
 namespace {
 
-pid_t Spawn(const std::vector<std::string>& command, const std::string& display, int keepFd = -1) {
+using Environment = std::map<std::string, std::string>;
+
+pid_t Spawn(const std::vector<std::string>& command, const Environment& environment, int keepFd = -1) {
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
+    for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
     const int null = open("/dev/null", O_RDWR);
     dup2(null, STDIN_FILENO);
     dup2(null, STDOUT_FILENO);
@@ -36,8 +39,26 @@ pid_t Spawn(const std::vector<std::string>& command, const std::string& display,
   return pid;
 }
 
+// Starts a program that writes one line (a display number, a bus address)
+// to the descriptor it is given, and returns that line.
+std::string SpawnAndReadLine(std::vector<std::string> command, std::size_t fdArgument, const Environment& environment,
+                             pid_t& pid) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
+  command[fdArgument] += std::to_string(pipeFds[1]);
+  pid = Spawn(command, environment, pipeFds[1]);
+  close(pipeFds[1]);
+  std::string line;
+  char c;
+  while (read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
+  close(pipeFds[0]);
+  if (line.empty()) throw std::runtime_error(command[0] + " did not start");
+  return line;
+}
+
 void Stop(pid_t pid) {
   if (pid <= 0) return;
+  kill(pid, SIGCONT);  // a test that failed half-way may have left it paused
   kill(pid, SIGTERM);
   int status = 0;
   for (int i = 0; i < 100; ++i) {
@@ -50,33 +71,57 @@ void Stop(pid_t pid) {
 
 bool CommandSucceeds(const std::string& command) { return std::system(command.c_str()) == 0; }
 
+// How each window manager is started: alone, without session management or
+// compositing where it can go without.
+const std::map<std::string, std::vector<std::string>>& WindowManagerCommands() {
+  static const std::map<std::string, std::vector<std::string>> commands = {
+      {"openbox", {"openbox", "--sm-disable"}},
+      {"icewm", {"icewm"}},
+      {"metacity", {"metacity"}},
+      {"mutter", {"mutter", "--x11"}},
+      {"fluxbox", {"fluxbox"}},
+      {"xfwm4", {"xfwm4", "--compositor=off", "--sm-client-disable"}},
+  };
+  return commands;
+}
+
 }  // namespace
 
 X11Session::X11Session() {
+  const char* chosen = std::getenv("VELMORA_TEST_WM");
+  windowManagerName_ = chosen != nullptr && *chosen != '\0' ? chosen : "openbox";
+  if (WindowManagerCommands().count(windowManagerName_) == 0) {
+    throw std::runtime_error("unknown window manager " + windowManagerName_);
+  }
   // Xvfb picks a free display and writes its number to the pipe. Without
   // -noreset the server resets whenever its last client leaves, and a
   // client that connects during the reset is refused: the probe below
-  // leaving just as openbox connects would make openbox give up at start.
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
-  server_ = Spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", "1280x1024x24",
-                   "-nolisten", "tcp", "-noreset"},
-                  "", pipeFds[1]);
-  close(pipeFds[1]);
-  std::string number;
-  char c;
-  while (read(pipeFds[0], &c, 1) == 1 && c != '\n') number += c;
-  close(pipeFds[0]);
-  if (number.empty()) throw std::runtime_error("Xvfb did not start");
-  display_ = ":" + number;
-  windowManager_ = Spawn({"openbox", "--sm-disable"}, display_);
+  // leaving just as the manager connects would make it give up at start.
+  display_ = ":" + SpawnAndReadLine({"Xvfb", "-displayfd", "", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                                     "-noreset"},
+                                    2, {}, server_);
+  StartWindowManager();
   WaitForWindowManager();
 }
 
 X11Session::~X11Session() {
-  ResumeWindowManager();  // a test that failed half-way may have left it paused
   Stop(windowManager_);
+  Stop(bus_);
   Stop(server_);
+  std::error_code ignored;
+  std::filesystem::remove_all(home_, ignored);
+}
+
+void X11Session::StartWindowManager() {
+  // Some managers write their settings to the home folder; each run gets an
+  // empty one, so every run starts from the manager's own defaults.
+  std::string pattern = (std::filesystem::temp_directory_path() / "velmora-wm-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  home_ = pattern;
+  const std::string address = SpawnAndReadLine({"dbus-daemon", "--session", "--nofork", "--print-address="}, 3, {}, bus_);
+  windowManager_ = Spawn(WindowManagerCommands().at(windowManagerName_),
+                         {{"DISPLAY", display_}, {"HOME", home_}, {"DBUS_SESSION_BUS_ADDRESS", address},
+                          {"XDG_RUNTIME_DIR", home_}});
 }
 
 void X11Session::WaitForWindowManager() const {
@@ -88,11 +133,11 @@ void X11Session::WaitForWindowManager() const {
   while (std::chrono::steady_clock::now() < deadline) {
     if (CommandSucceeds(probe)) return;
     if (waitpid(windowManager_, nullptr, WNOHANG) == windowManager_) {
-      throw std::runtime_error("openbox exited at start on " + display_);
+      throw std::runtime_error(windowManagerName_ + " exited at start on " + display_);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  throw std::runtime_error("openbox did not take the screen of " + display_);
+  throw std::runtime_error(windowManagerName_ + " did not take the screen of " + display_);
 }
 
 void X11Session::PauseWindowManager() const { kill(windowManager_, SIGSTOP); }
