@@ -1,6 +1,7 @@
 #include "display_check.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QtGlobal>
 
 #ifdef VELMORA_X11
@@ -24,8 +25,7 @@ bool XDisplayOpens(const QByteArray& display) {
 std::string DisplayProblem() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
   // The platform plugin asked for, without its options ("xcb:name=value").
-  QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  platform.truncate(platform.indexOf(':') < 0 ? platform.size() : platform.indexOf(':'));
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM").split(':').first();
   const QByteArray display = qgetenv("DISPLAY");
   const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 
