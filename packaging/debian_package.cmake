@@ -11,14 +11,16 @@ velmora_debian_font_package("Liberation Sans" form_font_package)
 # them (gzip -9n: no name, no time stamp, so the same bytes on every build).
 find_program(VELMORA_GZIP gzip REQUIRED)
 set(doc_dir ${CMAKE_CURRENT_BINARY_DIR}/doc)
+# The manual page's footer names the project's version.
+configure_file(velmora.1.in ${CMAKE_CURRENT_BINARY_DIR}/velmora.1 @ONLY)
 set(compressed)
-foreach(source IN ITEMS debian/changelog velmora.1)
+foreach(source IN ITEMS ${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog ${CMAKE_CURRENT_BINARY_DIR}/velmora.1)
   get_filename_component(name ${source} NAME)
   add_custom_command(
     OUTPUT ${doc_dir}/${name}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/${source} ${doc_dir}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${doc_dir}/${name}
     COMMAND ${VELMORA_GZIP} -9nf ${doc_dir}/${name}
-    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${source}
+    DEPENDS ${source}
     VERBATIM)
   list(APPEND compressed ${doc_dir}/${name}.gz)
 endforeach()
