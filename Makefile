@@ -9,7 +9,7 @@ GENERATOR := Ninja
 RELEASE := build/release
 DEBUG := build/debug
 
-.PHONY: deps run test bench memcheck package resources release debug
+.PHONY: deps run test bench memcheck package resources release debug runtime
 
 deps:
 	@scripts/install-deps
@@ -28,15 +28,21 @@ run: release
 test: debug
 	@cd $(DEBUG) && ctest --output-on-failure -j2
 
-bench: release
-	$(RELEASE)/bench/model_bench
-	$(RELEASE)/bench/startup_bench
-	$(RELEASE)/bench/pick_to_repaint_bench
+# The benchmarks and the memory check run with a private runtime directory,
+# as a desktop session gives its programs.
+RUNTIME := $(CURDIR)/build/runtime
+runtime:
+	@mkdir -p $(RUNTIME) && chmod 0700 $(RUNTIME)
+
+bench: release runtime
+	XDG_RUNTIME_DIR=$(RUNTIME) $(RELEASE)/bench/model_bench
+	XDG_RUNTIME_DIR=$(RUNTIME) $(RELEASE)/bench/startup_bench
+	XDG_RUNTIME_DIR=$(RUNTIME) $(RELEASE)/bench/pick_to_repaint_bench
 
 # The memory check alone (make test runs it too): a whole session under
 # valgrind's memcheck, from a build without sanitizers.
-memcheck: deps
-	@tests/memcheck/run_memcheck.sh $(CURDIR) $(CURDIR)/build/memcheck
+memcheck: deps runtime
+	@XDG_RUNTIME_DIR=$(RUNTIME) tests/memcheck/run_memcheck.sh $(CURDIR) $(CURDIR)/build/memcheck
 
 # The Debian package, build/release/velmora_<version>_<arch>.deb.
 package: release

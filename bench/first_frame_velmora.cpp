@@ -1,10 +1,12 @@
 // The chart's start-up, as its main() does it, ending as soon as the chart
 // window's first frame has been painted.
 
+#include "display_check.h"
 #include "forms.h"
 #include "frame_application.h"
 
 int main(int argc, char* argv[]) {
+  if (!velmora::DisplayProblem().empty()) return 1;
   velmora::bench::FrameApplication app(argc, argv);
   velmora::Forms forms;
   app.Watch(forms.form1(), [](auto) { QCoreApplication::exit(0); });

@@ -1,8 +1,10 @@
 // Cost of one chord display update against a view that does nothing, so that
-// only the model's own work is measured.
+// only the model's own work is measured. Each benchmark's time per update is
+// held to a target.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -70,5 +72,47 @@ void BM_UpdateWithoutSelection(benchmark::State& state) {
 }
 BENCHMARK(BM_UpdateWithoutSelection);
 
+constexpr double kTargetNanoseconds = 1000;
+
+// Reports as the console reporter does, and keeps each benchmark's mean time
+// per update for the verdicts.
+class TargetReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+      const double nanoseconds = run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      results_.push_back({run.benchmark_name(), nanoseconds});
+    }
+  }
+
+  // One line per benchmark: its time per update, the target and PASS or MISS.
+  void PrintVerdicts() const {
+    for (const Result& result : results_) {
+      const bool met = result.nanoseconds < kTargetNanoseconds;
+      std::printf("chord display update, %s: %.0f ns   target under %.0f ns   %s\n", result.name.c_str(),
+                  result.nanoseconds, kTargetNanoseconds, met ? "PASS" : "MISS");
+    }
+  }
+
+ private:
+  struct Result {
+    std::string name;
+    double nanoseconds;
+  };
+  std::vector<Result> results_;
+};
+
 }  // namespace
 }  // namespace velmora
+
+int main(int argc, char* argv[]) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  velmora::TargetReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintVerdicts();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,10 +1,19 @@
 # velmora_debian_font_package(<family> <out-var>): the Debian package that
 # ships the file fontconfig picks for the font <family> on this machine. The
 # program asks for its font by name at run time, which dpkg-shlibdeps cannot
-# see, so the package dependency is found here instead.
+# see, so the package dependency is found here instead. Where the font or the
+# tools to look it up are missing, <out-var> is empty: the program still
+# builds and runs with another font, and a Debian package made here lacks
+# the dependency.
 function(velmora_debian_font_package family out_var)
-  find_program(VELMORA_FC_MATCH fc-match REQUIRED)
-  find_program(VELMORA_DPKG_QUERY dpkg-query REQUIRED)
+  set(${out_var} "" PARENT_SCOPE)
+  find_program(VELMORA_FC_MATCH fc-match)
+  find_program(VELMORA_DPKG_QUERY dpkg-query)
+  if(NOT VELMORA_FC_MATCH OR NOT VELMORA_DPKG_QUERY)
+    message(STATUS "fc-match or dpkg-query not found: the Debian package will "
+      "not depend on the package of the font \"${family}\"")
+    return()
+  endif()
 
   execute_process(
     COMMAND ${VELMORA_FC_MATCH} --format=%{family[0]}\n%{file} ${family}
@@ -12,16 +21,17 @@ function(velmora_debian_font_package family out_var)
     RESULT_VARIABLE match_result)
   string(REPLACE "\n" ";" match "${match}")
   list(LENGTH match match_fields)
-  if(NOT match_result EQUAL 0 OR NOT match_fields EQUAL 2)
-    message(FATAL_ERROR "fc-match could not look up the font \"${family}\"")
+  set(matched_family "")
+  if(match_result EQUAL 0 AND match_fields EQUAL 2)
+    list(GET match 0 matched_family)
+    list(GET match 1 font_file)
   endif()
-  list(GET match 0 matched_family)
-  list(GET match 1 font_file)
-  # fontconfig always answers with some font; a different family means the
-  # one asked for is not installed.
+  # fontconfig answers with some font if it has any; a different family means
+  # the one asked for is not installed.
   if(NOT matched_family STREQUAL family)
-    message(FATAL_ERROR "The font \"${family}\" is not installed (fontconfig "
-      "falls back to \"${matched_family}\"); scripts/install-deps installs it")
+    message(STATUS "The font \"${family}\" is not installed: the Debian package "
+      "will not depend on it (scripts/install-deps installs it)")
+    return()
   endif()
 
   execute_process(
@@ -32,8 +42,9 @@ function(velmora_debian_font_package family out_var)
   # package of one architecture.
   if(NOT owner_result EQUAL 0
      OR NOT owner MATCHES "^([a-z0-9][a-z0-9.+-]+)(:[a-z0-9-]+)?: ")
-    message(FATAL_ERROR "No Debian package owns ${font_file}, the file of "
-      "the font \"${family}\"")
+    message(STATUS "No Debian package owns ${font_file}, the file of the font "
+      "\"${family}\": the Debian package will not depend on it")
+    return()
   endif()
   set(${out_var} ${CMAKE_MATCH_1} PARENT_SCOPE)
 endfunction()

@@ -1,24 +1,15 @@
 #include <QApplication>
 #include <cstdio>
+#include <string>
 
+#include "display_check.h"
 #include "forms.h"
 
-namespace {
-
-// Without a display the toolkit would abort with a core dump; say what is
-// wrong instead.
-bool HasDisplay() {
-  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-  if (!HasDisplay()) {
-    std::fputs("velmora: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-               "to run without a screen, start it under xvfb-run\n",
-               stderr);
+  // Without a display the toolkit would abort with a core dump; say what is
+  // wrong instead.
+  if (const std::string problem = velmora::DisplayProblem(); !problem.empty()) {
+    std::fprintf(stderr, "velmora: %s\n", problem.c_str());
     return 1;
   }
   QApplication app(argc, argv);

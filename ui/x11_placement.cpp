@@ -166,3 +166,9 @@ bool Placement::nativeEventFilter(const QByteArray& eventType, void* message, qi
 }
 
 }  // namespace velmora::x11
+
+namespace velmora {
+
+NativePlacement* PlatformPlacement() { return x11::Placement::Instance(); }
+
+}  // namespace velmora

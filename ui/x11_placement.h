@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 
+#include "native_placement.h"
 #include "x11_frame.h"
 
 class QWidget;
@@ -22,10 +23,11 @@ namespace velmora::x11 {
 // corner is compared with the one it was given and, if they differ, the
 // window is moved there; a few times at most, each time on the window
 // system's own events, so that a manager that keeps refusing cannot cause a
-// loop, and a correction left unanswered for a second is given up. Once the corner is right the window is left alone: a move the user
-// makes after that is never undone. A window shown again before a lagging
-// manager had let go of it is mapped anew once the manager has.
-class Placement : public QAbstractNativeEventFilter {
+// loop, and a correction left unanswered for a second is given up. Once the
+// corner is right the window is left alone: a move the user makes after
+// that is never undone. A window shown again before a lagging manager had
+// let go of it is mapped anew once the manager has.
+class Placement : public NativePlacement, public QAbstractNativeEventFilter {
  public:
   // The placement of this program's windows on X11; nullptr on any other
   // platform.
@@ -34,11 +36,11 @@ class Placement : public QAbstractNativeEventFilter {
   // The window's outer top-left corner: where it is asked to go while it is
   // on its way, where the manager shows it, or, while it is hidden, where it
   // stood when it was hidden.
-  QPoint Corner(const QWidget& window);
+  QPoint Corner(const QWidget& window) override;
   // Puts the window's outer top-left corner on `corner`.
-  void MoveCorner(QWidget& window, QPoint corner);
+  void MoveCorner(QWidget& window, QPoint corner) override;
   // Hides the window, keeping its corner as it stood.
-  void Hide(QWidget& window);
+  void Hide(QWidget& window) override;
 
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 

@@ -1,0 +1,21 @@
+// The start-up check of the display lets the program start on a live X
+// server.
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include "display_check.h"
+#include "x11_session.h"
+
+namespace velmora {
+namespace {
+
+TEST(DisplayCheck, PassesOnARunningXServer) {
+  ASSERT_EQ(qgetenv("DISPLAY").toStdString(), RunningSession().Display());
+  EXPECT_EQ(DisplayProblem(), "");
+}
+
+}  // namespace
+}  // namespace velmora
