@@ -6,6 +6,7 @@
 #include "frame_application.h"
 
 int main(int argc, char* argv[]) {
+  velmora::ChooseDisplayPlatform();
   if (!velmora::DisplayProblem().empty()) return 1;
   velmora::bench::FrameApplication app(argc, argv);
   velmora::Forms forms;

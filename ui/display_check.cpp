@@ -22,6 +22,16 @@ bool XDisplayOpens(const QByteArray& display) {
 
 }  // namespace
 
+void ChooseDisplayPlatform() {
+#if defined(VELMORA_X11)
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+      qEnvironmentVariableIsEmpty("DISPLAY")) {
+    return;
+  }
+  qputenv("QT_QPA_PLATFORM", XDisplayOpens(qgetenv("DISPLAY")) ? "xcb" : "wayland");
+#endif
+}
+
 std::string DisplayProblem() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
   // The platform plugin asked for, without its options ("xcb:name=value").

@@ -6,6 +6,7 @@
 #include "forms.h"
 
 int main(int argc, char* argv[]) {
+  velmora::ChooseDisplayPlatform();
   // Without a display the toolkit would abort with a core dump; say what is
   // wrong instead.
   if (const std::string problem = velmora::DisplayProblem(); !problem.empty()) {

@@ -1,9 +1,7 @@
 #include "x11_session.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -11,63 +9,11 @@
 #include <map>
 #include <stdexcept>
 #include <thread>
-#include <vector>
+
+#include "../session/child_process.h"
 
 namespace velmora {
 namespace {
-
-using Environment = std::map<std::string, std::string>;
-
-pid_t Spawn(const std::vector<std::string>& command, const Environment& environment, int keepFd = -1) {
-  const pid_t pid = fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
-    const int null = open("/dev/null", O_RDWR);
-    dup2(null, STDIN_FILENO);
-    dup2(null, STDOUT_FILENO);
-    dup2(null, STDERR_FILENO);
-    for (int fd = 3; fd < 256; ++fd) {
-      if (fd != keepFd) close(fd);
-    }
-    std::vector<char*> argv;
-    for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execvp(argv[0], argv.data());
-    _exit(127);
-  }
-  return pid;
-}
-
-// Starts a program that writes one line (a display number, a bus address)
-// to the descriptor it is given, and returns that line.
-std::string SpawnAndReadLine(std::vector<std::string> command, std::size_t fdArgument, const Environment& environment,
-                             pid_t& pid) {
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
-  command[fdArgument] += std::to_string(pipeFds[1]);
-  pid = Spawn(command, environment, pipeFds[1]);
-  close(pipeFds[1]);
-  std::string line;
-  char c;
-  while (read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
-  close(pipeFds[0]);
-  if (line.empty()) throw std::runtime_error(command[0] + " did not start");
-  return line;
-}
-
-void Stop(pid_t pid) {
-  if (pid <= 0) return;
-  kill(pid, SIGCONT);  // a test that failed half-way may have left it paused
-  kill(pid, SIGTERM);
-  int status = 0;
-  for (int i = 0; i < 100; ++i) {
-    if (waitpid(pid, &status, WNOHANG) == pid) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  kill(pid, SIGKILL);
-  waitpid(pid, &status, 0);
-}
 
 bool CommandSucceeds(const std::string& command) { return std::system(command.c_str()) == 0; }
 
@@ -115,9 +61,7 @@ X11Session::~X11Session() {
 void X11Session::StartWindowManager() {
   // Some managers write their settings to the home folder; each run gets an
   // empty one, so every run starts from the manager's own defaults.
-  std::string pattern = (std::filesystem::temp_directory_path() / "velmora-wm-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  home_ = pattern;
+  home_ = MakePrivateFolder("velmora-wm");
   const std::string address = SpawnAndReadLine({"dbus-daemon", "--session", "--nofork", "--print-address="}, 3, {}, bus_);
   windowManager_ = Spawn(WindowManagerCommands().at(windowManagerName_),
                          {{"DISPLAY", display_}, {"HOME", home_}, {"DBUS_SESSION_BUS_ADDRESS", address},
