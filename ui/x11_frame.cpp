@@ -62,7 +62,7 @@ const Atoms& AtomsOf(xcb_connection_t* connection) {
   return atoms;
 }
 
-// The 32-bit values of a property, at most `count`.
+// The first N 32-bit values of a property; nothing if it has fewer.
 template <std::size_t N>
 std::optional<std::array<std::uint32_t, N>> Cardinals(xcb_connection_t* connection, xcb_window_t window,
                                                       xcb_atom_t property, xcb_atom_t type) {
