@@ -1,6 +1,5 @@
 #include "drop_down_list.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 
 namespace velmora {
@@ -21,10 +20,7 @@ void DropDownList::SetListIndex(int index) {
   emit Click();
 }
 
-void DropDownList::SetSpokenName(const QString& name) {
-  setAccessibleName(name);
-  view()->setAccessibleName(name);
-}
+void DropDownList::SetSpokenName(const QString& name) { setAccessibleName(name); }
 
 void DropDownList::SetSpokenItemText(int index, const QString& text) {
   setItemData(index, text, Qt::AccessibleTextRole);

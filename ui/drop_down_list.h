@@ -24,8 +24,7 @@ class DropDownList : public QComboBox {
   // The selected item's text, empty while nothing is selected.
   QString Text() const { return currentText(); }
 
-  // What a screen reader calls the list, whichever item it shows; its opened
-  // item list bears the same name.
+  // What a screen reader calls the list, whichever item it shows.
   void SetSpokenName(const QString& name);
   // Gives an item a text to be spoken in place of the one shown, for an item
   // whose shown text says nothing aloud.

@@ -26,7 +26,12 @@ QAccessible::State DropDownListAccessible::state() const {
 int DropDownListAccessible::childCount() const { return 1; }
 
 QAccessibleInterface* DropDownListAccessible::child(int index) const {
-  return index == 0 ? QAccessible::queryAccessibleInterface(List()->view()) : nullptr;
+  if (index != 0) return nullptr;
+  // The item list is made only when first needed, by the list opening or by
+  // a reader coming here; it bears the list's name.
+  QAbstractItemView* items = List()->view();
+  if (items->accessibleName() != List()->accessibleName()) items->setAccessibleName(List()->accessibleName());
+  return QAccessible::queryAccessibleInterface(items);
 }
 
 int DropDownListAccessible::indexOfChild(const QAccessibleInterface* child) const {

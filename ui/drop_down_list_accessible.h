@@ -9,7 +9,7 @@ class DropDownList;
 // What a screen reader sees of a drop-down list: a combo box whose name says
 // what it picks and stays the same whichever item is shown, whose value and
 // read-only text are the selected item as spoken, and whose one child is the
-// list of items that opens from it.
+// list of items that opens from it, named as the list is.
 class DropDownListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit DropDownListAccessible(DropDownList* list);

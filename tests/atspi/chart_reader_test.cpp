@@ -315,5 +315,58 @@ TEST_F(ChartOverTheBus, KeyboardPicksReachTheReaderOnceEach) {
   }
 }
 
+TEST_F(ChartOverTheBus, MousePickReachesTheReaderOnce) {
+  const ReadObject chart = Window(kChartTitle);
+  const ReadObject* types = chart.Find("combo box", kTypeList);
+  ASSERT_NE(types, nullptr);
+  Desktop().Click(ScreenReader::Centre(types->handle).first, ScreenReader::Centre(types->handle).second);
+  ReadObject item;
+  ASSERT_TRUE(Reader().WaitFor(
+      [&] {
+        const ReadObject opened = ScreenReader::Read(types->handle);
+        const ReadObject* seventh = opened.Find("list item", "7");
+        if (seventh == nullptr || !seventh->showing) return false;
+        item = *seventh;
+        return true;
+      },
+      kWait))
+      << "the type list did not open under the mouse";
+
+  const std::size_t picked = Reader().Events().size();
+  const auto [x, y] = ScreenReader::Centre(item.handle);
+  Desktop().Click(x, y);
+  ASSERT_TRUE(Reader().WaitFor(
+      [&] {
+        const auto& events = Reader().Events();
+        return std::any_of(events.begin() + static_cast<std::ptrdiff_t>(picked), events.end(), [](const ReadEvent& e) {
+          return e.type == kDescriptionChanged && e.source.name == kTypeList &&
+                 e.source.description == "Аккорд A7: x 0 2 0 2 0";
+        });
+      },
+      kWait))
+      << Heard(picked);
+  // The focus moving on to the button closes what the pick raised.
+  const std::size_t moved = Reader().Events().size();
+  Desktop().PressKeys("Tab");
+  ASSERT_TRUE(WaitForEvent(moved, kFocused, "push button", "О программе", 1)) << Heard(moved);
+
+  int names = 0;
+  int fretboardDescriptions = 0;
+  for (std::size_t e = picked; e < moved; ++e) {
+    const ReadEvent& event = Reader().Events()[e];
+    if (event.type == kNameChanged && event.source.role == "label") {
+      ++names;
+      EXPECT_EQ(event.source.name, "A7");
+    } else if (event.type == kDescriptionChanged && event.source.name == kFretboard) {
+      ++fretboardDescriptions;
+      EXPECT_EQ(event.source.description, "x 0 2 0 2 0");
+    } else if (event.type == kFocused && event.detail1 == 1) {
+      EXPECT_TRUE(event.source.name == kTypeList || event.source.role == "list item") << event.source.name;
+    }
+  }
+  EXPECT_EQ(names, 1) << Heard(picked);
+  EXPECT_EQ(fretboardDescriptions, 1) << Heard(picked);
+}
+
 }  // namespace
 }  // namespace velmora

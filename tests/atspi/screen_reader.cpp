@@ -94,6 +94,21 @@ Accessible ScreenReader::Application(pid_t pid) const {
   return nullptr;
 }
 
+std::pair<int, int> ScreenReader::Centre(const Accessible& object) {
+  AtspiComponent* component = atspi_accessible_get_component_iface(object.get());
+  if (component == nullptr) throw std::runtime_error("an object without a place on the screen");
+  GError* error = nullptr;
+  AtspiRect* extents = atspi_component_get_extents(component, ATSPI_COORD_TYPE_SCREEN, &error);
+  g_object_unref(component);
+  if (extents == nullptr) {
+    if (error != nullptr) g_error_free(error);
+    throw std::runtime_error("no extents");
+  }
+  const std::pair<int, int> centre{extents->x + extents->width / 2, extents->y + extents->height / 2};
+  g_boxed_free(ATSPI_TYPE_RECT, extents);
+  return centre;
+}
+
 ReadObject ScreenReader::Read(const Accessible& object, int depth) {
   ReadObject read;
   read.handle = object;

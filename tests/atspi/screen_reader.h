@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora {
@@ -56,6 +57,8 @@ class ScreenReader {
   Accessible Application(pid_t pid) const;
   // Reads an object and its descendants down to `depth` levels.
   static ReadObject Read(const Accessible& object, int depth = 100);
+  // The centre of an object on the screen, as the bus reports its extents.
+  static std::pair<int, int> Centre(const Accessible& object);
 
   const std::vector<ReadEvent>& Events() const { return events_; }
   void ClearEvents() { events_.clear(); }
