@@ -24,7 +24,6 @@ void DropDownList::SetSpokenName(const QString& name) { setAccessibleName(name);
 
 void DropDownList::SetSpokenItemText(int index, const QString& text) {
   setItemData(index, text, Qt::AccessibleTextRole);
-  if (index == currentIndex()) AnnounceSpokenText();
 }
 
 QString DropDownList::SpokenText() const {
