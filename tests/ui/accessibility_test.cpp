@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QTest>
 #include <vector>
 
 #include "forms.h"
@@ -117,6 +118,20 @@ TEST_F(ChartAccessibility, ListsDescribeTheChordTheyLeadTo) {
   for (DropDownList* list : {form->Combo1, form->Combo2}) {
     EXPECT_EQ(Read(list, QAccessible::Description), QStringLiteral("Аккорд C#11: 9 9 9 10 9 11"));
   }
+}
+
+TEST_F(ChartAccessibility, AKeyboardPickIsReadAtOnce) {
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  form->Combo1->setFocus();
+  QTest::keyClick(form->Combo1, Qt::Key_Down);  // A# major
+  EXPECT_EQ(Read(form->Combo1, QAccessible::Value), QStringLiteral("A#"));
+  EXPECT_EQ(Read(form->Label1, QAccessible::Name), QStringLiteral("A#"));
+  EXPECT_EQ(Read(form->Image1, QAccessible::Description), QStringLiteral("x 1 0 3 3 1"));
+  form->Combo2->setFocus();
+  QTest::keyClick(form->Combo2, Qt::Key_End);  // A#aug
+  EXPECT_EQ(Read(form->Combo2, QAccessible::Name), QStringLiteral("Тип аккорда"));
+  EXPECT_EQ(Read(form->Combo2, QAccessible::Description), QStringLiteral("Аккорд A#aug: x 1 0 3 3 2"));
 }
 
 }  // namespace
