@@ -105,7 +105,7 @@ class ChartOverTheBus : public testing::Test {
   }
 
   // The events from the given one on, for a failure's message.
-  static std::string Heard(std::size_t from) {
+  static std::string Log(std::size_t from) {
     std::string heard;
     const auto& events = Reader().Events();
     for (std::size_t e = from; e < events.size(); ++e) {
@@ -113,6 +113,73 @@ class ChartOverTheBus : public testing::Test {
                events[e].source.role + " '" + events[e].source.name + "' '" + events[e].source.description + "'";
     }
     return heard;
+  }
+
+  // Waits for the last thing a pick announces: the type list's description.
+  bool WaitForAnnouncement(std::size_t from, const std::string& chord, const std::string& fingering) {
+    const std::string summary = "Аккорд " + chord + ": " + fingering;
+    return Reader().WaitFor(
+        [&] {
+          const auto& events = Reader().Events();
+          return std::any_of(events.begin() + static_cast<std::ptrdiff_t>(from), events.end(),
+                             [&](const ReadEvent& e) {
+                               return e.type == kDescriptionChanged && e.source.name == kTypeList &&
+                                      e.source.description == summary;
+                             });
+        },
+        kWait);
+  }
+
+  // How often each announcement came between two points of the log.
+  struct Tally {
+    int names = 0;
+    int labelDescriptions = 0;
+    int fretboardDescriptions = 0;
+    int listDescriptions = 0;
+    int itemTexts = 0;
+  };
+
+  // Counts the announcements between two points of the log, checking that
+  // each carries this chord, fingering and list item, and that the focus
+  // stays in the list, though its items may take turns in it.
+  static Tally Count(std::size_t from, std::size_t to, const std::string& list, const std::string& chord,
+                     const std::string& fingering, const std::string& item) {
+    Tally tally;
+    for (std::size_t e = from; e < to; ++e) {
+      const ReadEvent& event = Reader().Events()[e];
+      const ReadObject& source = event.source;
+      const std::string at = "towards " + chord + ": " + event.type + " from " + source.role + " '" + source.name + "'";
+      if (event.type == kNameChanged && source.role == "label") {
+        ++tally.names;
+        EXPECT_EQ(source.name, chord) << at;
+        EXPECT_EQ(source.description, fingering) << at;
+      } else if (event.type == kDescriptionChanged && source.role == "label") {
+        ++tally.labelDescriptions;
+      } else if (event.type == kDescriptionChanged && source.name == kFretboard) {
+        ++tally.fretboardDescriptions;
+        EXPECT_EQ(source.description, fingering) << at;
+      } else if (event.type == kDescriptionChanged && source.role == "combo box") {
+        ++tally.listDescriptions;
+        EXPECT_EQ(source.description, "Аккорд " + chord + ": " + fingering) << at;
+      } else if (event.type == kTextInserted && source.name == list) {
+        ++tally.itemTexts;
+        EXPECT_EQ(event.data, item) << at;
+      } else if (event.type == kFocused && event.detail1 == 1) {
+        EXPECT_TRUE(source.name == list || source.role == "list item") << at;
+      }
+    }
+    return tally;
+  }
+
+  // A pick announces the chord once on the label and on both lists, the item
+  // once on its list and, if it changed, the fingering once on the label and
+  // on the fretboard; a step that picks nothing announces nothing.
+  static void ExpectOnce(const Tally& tally, bool pick, bool fingeringChanged, const std::string& at) {
+    EXPECT_EQ(tally.names, pick ? 1 : 0) << at;
+    EXPECT_EQ(tally.listDescriptions, pick ? 2 : 0) << at;
+    EXPECT_EQ(tally.itemTexts, pick ? 1 : 0) << at;
+    EXPECT_EQ(tally.labelDescriptions, pick && fingeringChanged ? 1 : 0) << at;
+    EXPECT_EQ(tally.fretboardDescriptions, pick && fingeringChanged ? 1 : 0) << at;
   }
 
   pid_t program_ = -1;
@@ -194,7 +261,7 @@ TEST_F(ChartOverTheBus, AboutOpensAndClosesFromTheKeyboard) {
   // OK gives the chart back, the focus where it was.
   const std::size_t closed = Reader().Events().size();
   Desktop().PressKeys("space");
-  ASSERT_TRUE(WaitForEvent(closed, kFocused, "push button", "О программе", 1)) << Heard(closed);
+  ASSERT_TRUE(WaitForEvent(closed, kFocused, "push button", "О программе", 1)) << Log(closed);
   EXPECT_TRUE(Window(kChartTitle).showing);
   EXPECT_FALSE(Window(kAboutTitle).showing);
 }
@@ -227,7 +294,6 @@ TEST_F(ChartOverTheBus, KeyboardPicksReachTheReaderOnceEach) {
   };
   std::vector<std::size_t> starts;
   std::string chord = "A";
-  std::string fingering = "x 0 2 2 2 0";
   auto lastLetter = std::chrono::steady_clock::time_point();
   for (const Step& step : walk) {
     if (step.keys.size() == 1) {
@@ -244,74 +310,28 @@ TEST_F(ChartOverTheBus, KeyboardPicksReachTheReaderOnceEach) {
       ASSERT_TRUE(WaitForEvent(starts.back(), kFocused, "combo box", step.list, 1)) << step.keys;
       continue;
     }
-    // The last thing a pick announces is the type list's description.
-    const std::string summary = "Аккорд " + next + ": " + TableFingering(step.root, step.type);
-    ASSERT_TRUE(Reader().WaitFor(
-        [&] {
-          const auto& events = Reader().Events();
-          return std::any_of(events.begin() + static_cast<std::ptrdiff_t>(starts.back()), events.end(),
-                             [&](const ReadEvent& e) {
-                               return e.type == kDescriptionChanged && e.source.name == kTypeList &&
-                                      e.source.description == summary;
-                             });
-        },
-        kWait))
-        << "no announcement of " << summary << " after " << step.keys << "; heard:" << Heard(starts.back());
+    ASSERT_TRUE(WaitForAnnouncement(starts.back(), next, TableFingering(step.root, step.type)))
+        << "no announcement of " << next << " after " << step.keys << "; heard:" << Log(starts.back());
     chord = next;
   }
   // Anything a step raised has come in before the focus moved back.
   starts.push_back(Reader().Events().size());
 
-  const auto& events = Reader().Events();
-  std::string previousFingering = fingering;
+  std::string previousFingering = "x 0 2 2 2 0";
   chord = "A";
   for (std::size_t i = 0; i < walk.size(); ++i) {
     const Step& step = walk[i];
     const std::string next = step.root + (step.type == kMajor ? "" : step.type);
-    const std::string expected = TableFingering(step.root, step.type);
+    const std::string fingering = TableFingering(step.root, step.type);
     if (!step.sample.empty()) {
-      EXPECT_EQ(expected, step.sample) << "the chord table's " << next;
+      EXPECT_EQ(fingering, step.sample) << "the chord table's " << next;
     }
-    const bool pick = next != chord;
-    const bool fingeringChanged = expected != previousFingering;
-    int names = 0;
-    int labelDescriptions = 0;
-    int fretboardDescriptions = 0;
-    int listDescriptions = 0;
-    int itemTexts = 0;
-    for (std::size_t e = starts[i]; e < starts[i + 1]; ++e) {
-      const ReadEvent& event = events[e];
-      const ReadObject& source = event.source;
-      const std::string at = "step " + std::to_string(i) + " (" + step.keys + " to " + next + "): " + event.type +
-                             " from " + source.role + " '" + source.name + "'";
-      if (event.type == kNameChanged && source.role == "label") {
-        ++names;
-        EXPECT_EQ(source.name, next) << at;
-        EXPECT_EQ(source.description, expected) << at;
-      } else if (event.type == kDescriptionChanged && source.role == "label") {
-        ++labelDescriptions;
-      } else if (event.type == kDescriptionChanged && source.name == kFretboard) {
-        ++fretboardDescriptions;
-        EXPECT_EQ(source.description, expected) << at;
-      } else if (event.type == kDescriptionChanged && source.role == "combo box") {
-        ++listDescriptions;
-        EXPECT_EQ(source.description, "Аккорд " + next + ": " + expected) << at;
-      } else if (event.type == kTextInserted && source.name == step.list) {
-        ++itemTexts;
-        EXPECT_EQ(event.data, step.list == kRootList ? step.root : step.type) << at;
-      } else if (event.type == kFocused && event.detail1 == 1) {
-        // The focus stays in the list, though its items take turns in it.
-        EXPECT_TRUE(source.name == step.list || source.role == "list item") << at;
-      }
-    }
-    const std::string at = "step " + std::to_string(i) + " (" + step.keys + " to " + next + ")";
-    EXPECT_EQ(names, pick ? 1 : 0) << at;
-    EXPECT_EQ(listDescriptions, pick ? 2 : 0) << at;
-    EXPECT_EQ(itemTexts, pick ? 1 : 0) << at;
-    EXPECT_EQ(labelDescriptions, pick && fingeringChanged ? 1 : 0) << at;
-    EXPECT_EQ(fretboardDescriptions, pick && fingeringChanged ? 1 : 0) << at;
+    const Tally tally =
+        Count(starts[i], starts[i + 1], step.list, next, fingering, step.list == kRootList ? step.root : step.type);
+    ExpectOnce(tally, next != chord, fingering != previousFingering,
+               "step " + std::to_string(i) + " (" + step.keys + " to " + next + ")");
     chord = next;
-    previousFingering = expected;
+    previousFingering = fingering;
   }
 }
 
@@ -319,7 +339,8 @@ TEST_F(ChartOverTheBus, MousePickReachesTheReaderOnce) {
   const ReadObject chart = Window(kChartTitle);
   const ReadObject* types = chart.Find("combo box", kTypeList);
   ASSERT_NE(types, nullptr);
-  Desktop().Click(ScreenReader::Centre(types->handle).first, ScreenReader::Centre(types->handle).second);
+  const auto [listX, listY] = ScreenReader::Centre(types->handle);
+  Desktop().Click(listX, listY);
   ReadObject item;
   ASSERT_TRUE(Reader().WaitFor(
       [&] {
@@ -335,37 +356,12 @@ TEST_F(ChartOverTheBus, MousePickReachesTheReaderOnce) {
   const std::size_t picked = Reader().Events().size();
   const auto [x, y] = ScreenReader::Centre(item.handle);
   Desktop().Click(x, y);
-  ASSERT_TRUE(Reader().WaitFor(
-      [&] {
-        const auto& events = Reader().Events();
-        return std::any_of(events.begin() + static_cast<std::ptrdiff_t>(picked), events.end(), [](const ReadEvent& e) {
-          return e.type == kDescriptionChanged && e.source.name == kTypeList &&
-                 e.source.description == "Аккорд A7: x 0 2 0 2 0";
-        });
-      },
-      kWait))
-      << Heard(picked);
+  ASSERT_TRUE(WaitForAnnouncement(picked, "A7", "x 0 2 0 2 0")) << Log(picked);
   // The focus moving on to the button closes what the pick raised.
   const std::size_t moved = Reader().Events().size();
   Desktop().PressKeys("Tab");
-  ASSERT_TRUE(WaitForEvent(moved, kFocused, "push button", "О программе", 1)) << Heard(moved);
-
-  int names = 0;
-  int fretboardDescriptions = 0;
-  for (std::size_t e = picked; e < moved; ++e) {
-    const ReadEvent& event = Reader().Events()[e];
-    if (event.type == kNameChanged && event.source.role == "label") {
-      ++names;
-      EXPECT_EQ(event.source.name, "A7");
-    } else if (event.type == kDescriptionChanged && event.source.name == kFretboard) {
-      ++fretboardDescriptions;
-      EXPECT_EQ(event.source.description, "x 0 2 0 2 0");
-    } else if (event.type == kFocused && event.detail1 == 1) {
-      EXPECT_TRUE(event.source.name == kTypeList || event.source.role == "list item") << event.source.name;
-    }
-  }
-  EXPECT_EQ(names, 1) << Heard(picked);
-  EXPECT_EQ(fretboardDescriptions, 1) << Heard(picked);
+  ASSERT_TRUE(WaitForEvent(moved, kFocused, "push button", "О программе", 1)) << Log(moved);
+  ExpectOnce(Count(picked, moved, kTypeList, "A7", "x 0 2 0 2 0", "7"), true, true, Log(picked));
 }
 
 }  // namespace
