@@ -24,8 +24,22 @@ class DropDownList : public QComboBox {
   // The selected item's text, empty while nothing is selected.
   QString Text() const { return currentText(); }
 
+  // What a screen reader calls the list, whichever item it shows.
+  void SetSpokenName(const QString& name);
+  // Gives an item a text to be spoken in place of the one shown, for an item
+  // whose shown text says nothing aloud.
+  void SetSpokenItemText(int index, const QString& text);
+  // The selected item as a screen reader speaks it, empty while nothing is
+  // selected.
+  QString SpokenText() const;
+
  signals:
   void Click();
+
+ private:
+  void AnnounceSpokenText();
+
+  QString spoken_;
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessible_factory.h"
 #include "form1_layout.h"
 #include "form_controls.h"
 #include "forms.h"
@@ -13,6 +14,7 @@ namespace velmora {
 namespace layout = form1_layout;
 
 Form1::Form1(Forms& forms) : forms_(forms) {
+  InstallAccessibleFactory();
   // Minimize and close; no maximize.
   SetUpFixedWindow(*this, layout::kCaption, MicrophoneIcon(), Qt::WindowMinimizeButtonHint,
                    layout::kClientWidth, layout::kClientHeight);
@@ -25,7 +27,7 @@ Form1::Form1(Forms& forms) : forms_(forms) {
   Image1->setAccessibleName(layout::kImage1Name);
 
   Label1 = MakeLabel(layout::kLabel1Caption, layout::kLabel1, FormFont(layout::kLabel1PointSize), this);
-  Label1->setAccessibleName(layout::kLabel1Name);
+  Label1->setAccessibleName(Label1->text());
 
   for (int string = 1; string <= kStringCount; ++string) {
     S[static_cast<std::size_t>(string - 1)] = new MarkerShape(
@@ -34,10 +36,11 @@ Form1::Form1(Forms& forms) : forms_(forms) {
 
   Combo1 = new DropDownList(layout::RootItems(), this);
   Combo1->setGeometry(twips::ToRect(layout::kCombo1));
-  Combo1->setAccessibleName(layout::kCombo1Name);
+  Combo1->SetSpokenName(layout::kCombo1Name);
   Combo2 = new DropDownList(layout::TypeItems(), this);
   Combo2->setGeometry(twips::ToRect(layout::kCombo2));
-  Combo2->setAccessibleName(layout::kCombo2Name);
+  Combo2->SetSpokenName(layout::kCombo2Name);
+  Combo2->SetSpokenItemText(0, layout::kMajorSpokenText);
 
   Command1 = MakeCommandButton(layout::kCommand1Caption, layout::kCommand1, this);
   Command1->setAccessibleName(layout::kCommand1Name);

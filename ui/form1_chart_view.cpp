@@ -2,6 +2,7 @@
 
 #include "fingering_description.h"
 #include "form1.h"
+#include "form1_layout.h"
 
 namespace velmora {
 
@@ -21,13 +22,23 @@ void Form1ChartView::SetMarkerVisible(int string, bool visible) {
 void Form1ChartView::SetMarkerLeft(int string, float leftTwips) {
   form_.Marker(string).SetLeft(leftTwips);
   // Every update ends by placing all six markers, S6 last: the fingering is
-  // described once, when the markers are settled.
-  if (string == kStringCount) DescribeFingering();
+  // announced once, when the markers are settled.
+  if (string == kStringCount) AnnounceChord();
 }
 
-void Form1ChartView::DescribeFingering() {
-  // A screen reader learns the chord from the fretboard's description.
-  form_.Image1->setAccessibleDescription(FingeringDescription(form_));
+void Form1ChartView::AnnounceChord() {
+  // A screen reader learns the chord shown from the label's name, the
+  // fingering from the label's and the fretboard's descriptions, and both
+  // from the description of whichever list has the focus. Each setter that
+  // changes something raises its change event for the reader.
+  const QString chord = form_.Label1->text();
+  const QString fingering = FingeringDescription(form_);
+  form_.Label1->setAccessibleName(chord);
+  form_.Label1->setAccessibleDescription(fingering);
+  form_.Image1->setAccessibleDescription(fingering);
+  const QString summary = form1_layout::kChordSummary.arg(chord, fingering);
+  form_.Combo1->setAccessibleDescription(summary);
+  form_.Combo2->setAccessibleDescription(summary);
 }
 
 }  // namespace velmora

@@ -21,7 +21,7 @@ class Form1ChartView : public ChartView {
   void SetMarkerLeft(int string, float leftTwips) override;
 
  private:
-  void DescribeFingering();
+  void AnnounceChord();
 
   Form1& form_;
 };

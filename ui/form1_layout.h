@@ -32,12 +32,17 @@ inline const QString kImage1Picture = QStringLiteral(":/fretboard.pixels");
 inline constexpr int kMarkerLeft = 210;
 inline constexpr std::array<int, kStringCount> kMarkerTops = {735, 960, 1200, 1450, 1700, 1940};
 
-// Names a screen reader announces for the controls.
+// Names a screen reader announces for the controls. The chord-name label is
+// named by the chord it shows.
 inline const QString kCombo1Name = QStringLiteral("Основной тон");
 inline const QString kCombo2Name = QStringLiteral("Тип аккорда");
-inline const QString kLabel1Name = QStringLiteral("Аккорд");
 inline const QString kImage1Name = QStringLiteral("Гриф гитары");
 inline const QString kCommand1Name = QStringLiteral("О программе");
+// The major type's item shows nothing; a reader says this instead.
+inline const QString kMajorSpokenText = QStringLiteral("мажор");
+// What both lists tell a reader of the chord they lead to: its name and its
+// fingering ("Аккорд A: x 0 2 2 2 0").
+inline const QString kChordSummary = QStringLiteral("Аккорд %1: %2");
 
 QStringList RootItems();
 QStringList TypeItems();

@@ -1,0 +1,34 @@
+#include "accessible_window.h"
+
+#include <QWidget>
+
+namespace velmora {
+
+AccessibleWindow::AccessibleWindow(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+QWidgetList AccessibleWindow::Controls() const {
+  QWidgetList controls;
+  for (QObject* object : widget()->children()) {
+    auto* control = qobject_cast<QWidget*>(object);
+    if (control == nullptr || control->isWindow()) continue;
+    // A control whose interface says it is not there is left out.
+    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    if (accessible != nullptr && accessible->isValid()) controls.append(control);
+  }
+  return controls;
+}
+
+int AccessibleWindow::childCount() const { return static_cast<int>(Controls().size()); }
+
+QAccessibleInterface* AccessibleWindow::child(int index) const {
+  const QWidgetList controls = Controls();
+  if (index < 0 || index >= controls.size()) return nullptr;
+  return QAccessible::queryAccessibleInterface(controls.at(index));
+}
+
+int AccessibleWindow::indexOfChild(const QAccessibleInterface* child) const {
+  if (child == nullptr) return -1;
+  return static_cast<int>(Controls().indexOf(qobject_cast<QWidget*>(child->object())));
+}
+
+}  // namespace velmora
