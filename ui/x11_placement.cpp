@@ -5,7 +5,6 @@
 #include <QWidget>
 #include <memory>
 
-
 namespace velmora::x11 {
 namespace {
 
