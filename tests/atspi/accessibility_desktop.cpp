@@ -1,7 +1,6 @@
 #include "accessibility_desktop.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -14,51 +13,14 @@
 #include <stdexcept>
 #include <thread>
 
+#include "../session/child_process.h"
+
 namespace velmora {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 // Generous: on a loaded machine a daemon can take seconds to come up.
 constexpr auto kStartWait = std::chrono::seconds(60);
-
-struct Environment {
-  std::vector<std::pair<std::string, std::string>> set;
-};
-
-pid_t Spawn(const std::vector<std::string>& command, const Environment& environment, bool quiet,
-            int keepFd = -1) {
-  const pid_t pid = fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    // Ends with this process, should it end without stopping the desktop.
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    for (const auto& [name, value] : environment.set) setenv(name.c_str(), value.c_str(), 1);
-    const int null = open("/dev/null", O_RDWR);
-    dup2(null, STDIN_FILENO);
-    if (quiet) {
-      dup2(null, STDOUT_FILENO);
-      dup2(null, STDERR_FILENO);
-    }
-    for (int fd = 3; fd < 256; ++fd) {
-      if (fd != keepFd) close(fd);
-    }
-    std::vector<char*> argv;
-    for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execvp(argv[0], argv.data());
-    _exit(127);
-  }
-  return pid;
-}
-
-// Reads one line a daemon writes to the pipe it was given.
-std::string ReadLine(int fd) {
-  std::string line;
-  char c;
-  while (read(fd, &c, 1) == 1 && c != '\n') line += c;
-  close(fd);
-  return line;
-}
 
 // The processes whose parent is this one: the daemons started here and,
 // since this process adopts orphans, whatever they started and left behind.
@@ -97,27 +59,17 @@ AccessibilityDesktop::AccessibilityDesktop() {
 
   // Xvfb picks a free display and writes its number to the pipe; -noreset
   // keeps it from resetting whenever its last client leaves.
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
-  Spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", "1280x1024x24", "-nolisten",
-         "tcp", "-noreset"},
-        {}, true, pipeFds[1]);
-  close(pipeFds[1]);
-  const std::string number = ReadLine(pipeFds[0]);
-  if (number.empty()) throw std::runtime_error("Xvfb did not start");
-  display_ = ":" + number;
+  pid_t started = -1;
+  display_ = ":" + SpawnAndReadLine({"Xvfb", "-displayfd", "", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                                     "-noreset"},
+                                    2, {}, started);
+  sessionBus_ = SpawnAndReadLine({"dbus-daemon", "--config-file=" VELMORA_SESSION_BUS_CONFIG, "--nofork",
+                                  "--print-address="},
+                                 3, {}, started);
 
-  if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
-  Spawn({"dbus-daemon", "--config-file=" VELMORA_SESSION_BUS_CONFIG, "--nofork",
-         "--print-address=" + std::to_string(pipeFds[1])},
-        {}, true, pipeFds[1]);
-  close(pipeFds[1]);
-  sessionBus_ = ReadLine(pipeFds[0]);
-  if (sessionBus_.empty()) throw std::runtime_error("the D-Bus session bus did not start");
-
-  const Environment desktop{{{"DISPLAY", display_}, {"DBUS_SESSION_BUS_ADDRESS", sessionBus_}}};
-  WaitForWindowManager(Spawn({"openbox", "--sm-disable"}, desktop, true));
-  WaitForAccessibilityBus(Spawn({"/usr/libexec/at-spi-bus-launcher", "--launch-immediately"}, desktop, true));
+  const Environment desktop{{"DISPLAY", display_}, {"DBUS_SESSION_BUS_ADDRESS", sessionBus_}};
+  WaitForWindowManager(Spawn({"openbox", "--sm-disable"}, desktop));
+  WaitForAccessibilityBus(Spawn({"/usr/libexec/at-spi-bus-launcher", "--launch-immediately"}, desktop));
 }
 
 AccessibilityDesktop::~AccessibilityDesktop() {
@@ -139,11 +91,11 @@ AccessibilityDesktop::~AccessibilityDesktop() {
 
 pid_t AccessibilityDesktop::Launch(const std::vector<std::string>& command) const {
   return Spawn(command,
-               {{{"DISPLAY", display_},
-                 {"DBUS_SESSION_BUS_ADDRESS", sessionBus_},
-                 {"QT_QPA_PLATFORM", "xcb"},
-                 {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1"}}},
-               false);
+               {{"DISPLAY", display_},
+                {"DBUS_SESSION_BUS_ADDRESS", sessionBus_},
+                {"QT_QPA_PLATFORM", "xcb"},
+                {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1"}},
+               -1, Output::kShown);
 }
 
 void AccessibilityDesktop::PressKeys(const std::string& keys) const { Run("xdotool key --delay 50 " + keys); }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,15 +14,18 @@
 
 namespace velmora {
 
-pid_t Spawn(const std::vector<std::string>& command, const Environment& environment, int keepFd) {
+pid_t Spawn(const std::vector<std::string>& command, const Environment& environment, int keepFd, Output output) {
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
     const int null = open("/dev/null", O_RDWR);
     dup2(null, STDIN_FILENO);
-    dup2(null, STDOUT_FILENO);
-    dup2(null, STDERR_FILENO);
+    if (output == Output::kDiscarded) {
+      dup2(null, STDOUT_FILENO);
+      dup2(null, STDERR_FILENO);
+    }
     for (int fd = 3; fd < 256; ++fd) {
       if (fd != keepFd) close(fd);
     }
