@@ -1,9 +1,9 @@
 // The chart's start-up, as its main() does it, ending as soon as the chart
 // window's first frame has been painted.
 
-#include "display_check.h"
-#include "forms.h"
+#include "forms/forms.h"
 #include "frame_application.h"
+#include "placement/display_check.h"
 
 int main(int argc, char* argv[]) {
   velmora::ChooseDisplayPlatform();

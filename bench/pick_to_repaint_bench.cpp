@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "chord_vocabulary.h"
-#include "forms.h"
+#include "forms/forms.h"
 #include "frame_application.h"
 #include "sample_stats.h"
 

@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <string>
 
-#include "display_check.h"
-#include "forms.h"
+#include "forms/forms.h"
+#include "placement/display_check.h"
 
 int main(int argc, char* argv[]) {
   velmora::ChooseDisplayPlatform();

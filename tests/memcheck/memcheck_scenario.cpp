@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "forms.h"
+#include "forms/forms.h"
 
 namespace {
 

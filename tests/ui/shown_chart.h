@@ -5,7 +5,7 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "forms.h"
+#include "forms/forms.h"
 
 namespace velmora {
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "forms.h"
+#include "forms/forms.h"
 #include "wayland_session.h"
 
 namespace velmora {

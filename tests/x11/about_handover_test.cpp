@@ -11,9 +11,9 @@
 #include <QTimer>
 
 #include "../ui/shown_chart.h"
-#include "forms.h"
+#include "forms/forms.h"
+#include "placement/window_position.h"
 #include "window_manager.h"
-#include "window_position.h"
 #include "x11_session.h"
 
 namespace velmora {

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "display_check.h"
+#include "placement/display_check.h"
 #include "x11_session.h"
 
 namespace velmora {

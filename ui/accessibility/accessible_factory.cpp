@@ -1,14 +1,12 @@
-#include "accessible_factory.h"
+#include "accessibility/accessible_factory.h"
 
 #include <QAccessible>
 
-#include "accessible_window.h"
-#include "drop_down_list.h"
-#include "drop_down_list_accessible.h"
-#include "form1.h"
-#include "form2.h"
-#include "marker_shape.h"
-#include "picture_box.h"
+#include "accessibility/accessible_window.h"
+#include "accessibility/drop_down_list_accessible.h"
+#include "controls/drop_down_list.h"
+#include "controls/marker_shape.h"
+#include "controls/picture_box.h"
 
 namespace velmora {
 namespace {
@@ -26,8 +24,11 @@ QAccessibleInterface* Describe(const QString&, QObject* object) {
   if (auto* list = qobject_cast<DropDownList*>(object)) return new DropDownListAccessible(list);
   if (auto* marker = dynamic_cast<MarkerShape*>(object)) return new AbsentMarker(marker);
   if (auto* picture = dynamic_cast<PictureBox*>(object)) return new QAccessibleWidget(picture, QAccessible::Graphic);
-  if (dynamic_cast<Form1*>(object) != nullptr || dynamic_cast<Form2*>(object) != nullptr) {
-    return new AccessibleWindow(static_cast<QWidget*>(object));
+  // The program's own windows are its only plain top-level windows; a
+  // list's popup is a window of another type and keeps the toolkit's
+  // description.
+  if (auto* window = qobject_cast<QWidget*>(object); window != nullptr && window->windowType() == Qt::Window) {
+    return new AccessibleWindow(window);
   }
   return nullptr;
 }

@@ -1,4 +1,4 @@
-#include "accessible_window.h"
+#include "accessibility/accessible_window.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "drop_down_list_accessible.h"
+#include "accessibility/drop_down_list_accessible.h"
 
 #include <QAbstractItemView>
 
-#include "drop_down_list.h"
+#include "controls/drop_down_list.h"
 
 namespace velmora {
 

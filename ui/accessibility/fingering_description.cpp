@@ -1,17 +1,17 @@
-#include "fingering_description.h"
+#include "accessibility/fingering_description.h"
 
 #include <QStringList>
 #include <algorithm>
 
-#include "form1.h"
+#include "controls/marker_shape.h"
 
 namespace velmora {
 
-QString FingeringDescription(const Form1& form) {
-  const auto& frets = form.Chart().FretTable;
+QString FingeringDescription(const std::array<float, kFretCount>& frets,
+                             const std::array<MarkerShape*, kStringCount>& markers) {
   QStringList strings;
   for (int string = kStringCount; string >= 1; --string) {
-    const MarkerShape& marker = form.Marker(string);
+    const MarkerShape& marker = *markers[static_cast<std::size_t>(string - 1)];
     if (marker.isHidden()) {
       strings.append(QStringLiteral("x"));
       continue;

@@ -1,4 +1,4 @@
-#include "drop_down_list.h"
+#include "controls/drop_down_list.h"
 
 #include <QAccessible>
 

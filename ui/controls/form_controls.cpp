@@ -1,6 +1,6 @@
-#include "form_controls.h"
+#include "controls/form_controls.h"
 
-#include "form_font.h"
+#include "controls/form_font.h"
 
 namespace velmora {
 

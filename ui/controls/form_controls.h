@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QString>
 
-#include "twips.h"
+#include "placement/twips.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "form_font.h"
+#include "controls/form_font.h"
 
 #include <QFontDatabase>
 

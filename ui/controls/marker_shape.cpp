@@ -1,9 +1,9 @@
-#include "marker_shape.h"
+#include "controls/marker_shape.h"
 
 #include <QPainter>
 #include <cmath>
 
-#include "twips.h"
+#include "placement/twips.h"
 
 namespace velmora {
 namespace {

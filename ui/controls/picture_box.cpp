@@ -1,9 +1,9 @@
-#include "picture_box.h"
+#include "controls/picture_box.h"
 
 #include <QFileInfo>
 #include <QPainter>
 
-#include "picture_pixels.h"
+#include "controls/picture_pixels.h"
 
 namespace velmora {
 namespace {

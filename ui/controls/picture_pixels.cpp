@@ -1,4 +1,4 @@
-#include "picture_pixels.h"
+#include "controls/picture_pixels.h"
 
 #include <QResource>
 #include <QtEndian>

@@ -1,4 +1,4 @@
-#include "window_icons.h"
+#include "controls/window_icons.h"
 
 #include <QPixmap>
 

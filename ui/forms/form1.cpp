@@ -1,13 +1,13 @@
-#include "form1.h"
+#include "forms/form1.h"
 
-#include "accessible_factory.h"
-#include "form1_layout.h"
-#include "form_controls.h"
-#include "forms.h"
-#include "form_font.h"
-#include "twips.h"
-#include "window_icons.h"
-#include "window_position.h"
+#include "accessibility/accessible_factory.h"
+#include "controls/form_controls.h"
+#include "controls/form_font.h"
+#include "controls/window_icons.h"
+#include "forms/form1_layout.h"
+#include "forms/forms.h"
+#include "placement/twips.h"
+#include "placement/window_position.h"
 
 namespace velmora {
 

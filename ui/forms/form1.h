@@ -6,10 +6,10 @@
 #include <array>
 
 #include "chord_chart.h"
-#include "drop_down_list.h"
-#include "form1_chart_view.h"
-#include "marker_shape.h"
-#include "picture_box.h"
+#include "controls/drop_down_list.h"
+#include "controls/marker_shape.h"
+#include "controls/picture_box.h"
+#include "forms/form1_chart_view.h"
 
 namespace velmora {
 

@@ -1,8 +1,8 @@
-#include "form1_chart_view.h"
+#include "forms/form1_chart_view.h"
 
-#include "fingering_description.h"
-#include "form1.h"
-#include "form1_layout.h"
+#include "accessibility/fingering_description.h"
+#include "forms/form1.h"
+#include "forms/form1_layout.h"
 
 namespace velmora {
 
@@ -32,7 +32,7 @@ void Form1ChartView::AnnounceChord() {
   // from the description of whichever list has the focus. Each setter that
   // changes something raises its change event for the reader.
   const QString chord = form_.Label1->text();
-  const QString fingering = FingeringDescription(form_);
+  const QString fingering = FingeringDescription(form_.Chart().FretTable, form_.S);
   form_.Label1->setAccessibleName(chord);
   form_.Label1->setAccessibleDescription(fingering);
   form_.Image1->setAccessibleDescription(fingering);

@@ -1,4 +1,4 @@
-#include "form1_layout.h"
+#include "forms/form1_layout.h"
 
 namespace velmora::form1_layout {
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "chord_vocabulary.h"
-#include "twips.h"
+#include "placement/twips.h"
 
 namespace velmora::form1_layout {
 

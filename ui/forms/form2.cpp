@@ -1,13 +1,13 @@
-#include "form2.h"
+#include "forms/form2.h"
 
 #include <QCloseEvent>
 
-#include "form2_layout.h"
-#include "form_controls.h"
-#include "form_font.h"
-#include "forms.h"
-#include "window_icons.h"
-#include "window_position.h"
+#include "controls/form_controls.h"
+#include "controls/form_font.h"
+#include "controls/window_icons.h"
+#include "forms/form2_layout.h"
+#include "forms/forms.h"
+#include "placement/window_position.h"
 
 namespace velmora {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "twips.h"
+#include "placement/twips.h"
 
 namespace velmora::form2_layout {
 

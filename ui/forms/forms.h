@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <memory>
 
-#include "form1.h"
-#include "form2.h"
+#include "forms/form1.h"
+#include "forms/form2.h"
 
 namespace velmora {
 

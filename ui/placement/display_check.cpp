@@ -1,4 +1,4 @@
-#include "display_check.h"
+#include "placement/display_check.h"
 
 #include <QByteArray>
 #include <QList>

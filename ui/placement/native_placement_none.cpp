@@ -1,4 +1,4 @@
-#include "native_placement.h"
+#include "placement/native_placement.h"
 
 namespace velmora {
 

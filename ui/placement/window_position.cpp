@@ -1,9 +1,9 @@
-#include "window_position.h"
+#include "placement/window_position.h"
 
 #include <QWidget>
 
-#include "native_placement.h"
-#include "twips.h"
+#include "placement/native_placement.h"
+#include "placement/twips.h"
 
 namespace velmora {
 namespace {

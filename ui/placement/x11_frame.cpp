@@ -1,4 +1,4 @@
-#include "x11_frame.h"
+#include "placement/x11_frame.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "x11_placement.h"
+#include "placement/x11_placement.h"
 
 #include <QGuiApplication>
 #include <QTimer>

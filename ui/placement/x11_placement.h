@@ -7,8 +7,8 @@
 #include <map>
 #include <optional>
 
-#include "native_placement.h"
-#include "x11_frame.h"
+#include "placement/native_placement.h"
+#include "placement/x11_frame.h"
 
 class QWidget;
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <vector>
 
-#include "forms.h"
+#include "forms/forms.h"
 
 namespace velmora {
 namespace {

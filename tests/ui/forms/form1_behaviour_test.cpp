@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "form1.h"
-#include "forms.h"
-#include "shown_chart.h"
+#include "../shown_chart.h"
+#include "forms/form1.h"
+#include "forms/forms.h"
 
 namespace velmora {
 namespace {

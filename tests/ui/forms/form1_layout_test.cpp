@@ -6,9 +6,9 @@
 #include <QFontInfo>
 #include <QPushButton>
 
-#include "form1.h"
-#include "forms.h"
-#include "twips.h"
+#include "forms/form1.h"
+#include "forms/forms.h"
+#include "placement/twips.h"
 
 namespace velmora {
 namespace {

@@ -8,11 +8,11 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "../model/picks.h"
+#include "../../model/picks.h"
+#include "../yellow_discs.h"
 #include "chord_table.h"
-#include "form1.h"
-#include "forms.h"
-#include "yellow_discs.h"
+#include "forms/form1.h"
+#include "forms/forms.h"
 
 namespace velmora {
 namespace {

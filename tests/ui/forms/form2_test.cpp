@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "forms.h"
-#include "shown_chart.h"
-#include "twips.h"
-#include "window_position.h"
+#include "../shown_chart.h"
+#include "forms/forms.h"
+#include "placement/twips.h"
+#include "placement/window_position.h"
 
 namespace velmora {
 namespace {

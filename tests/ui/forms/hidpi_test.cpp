@@ -7,13 +7,13 @@
 
 #include <QTest>
 
-#include "../model/picks.h"
+#include "../../model/picks.h"
+#include "../shown_chart.h"
+#include "../yellow_discs.h"
 #include "chord_table.h"
-#include "forms.h"
-#include "shown_chart.h"
-#include "twips.h"
-#include "window_position.h"
-#include "yellow_discs.h"
+#include "forms/forms.h"
+#include "placement/twips.h"
+#include "placement/window_position.h"
 
 namespace velmora {
 namespace {

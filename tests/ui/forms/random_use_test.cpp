@@ -11,9 +11,9 @@
 #include <random>
 #include <set>
 
+#include "../shown_chart.h"
 #include "chord_table.h"
-#include "forms.h"
-#include "shown_chart.h"
+#include "forms/forms.h"
 
 namespace velmora {
 namespace {

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "display_check.h"
+#include "placement/display_check.h"
 
 namespace velmora {
 namespace {

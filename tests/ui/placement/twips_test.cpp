@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "twips.h"
+#include "placement/twips.h"
 
 namespace velmora {
 namespace {
