@@ -4,39 +4,42 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 
-#include "accessibility_desktop.h"
+#include "../desktop/bounded_end.h"
+#include "../desktop/x_desktop.h"
 #include "reader_session.h"
 #include "screen_reader.h"
 
 namespace {
-velmora::AccessibilityDesktop* runningDesktop = nullptr;
+velmora::XDesktop* runningDesktop = nullptr;
 velmora::ScreenReader* runningReader = nullptr;
 }  // namespace
 
-const velmora::AccessibilityDesktop& velmora::Desktop() { return *runningDesktop; }
+const velmora::XDesktop& velmora::Desktop() { return *runningDesktop; }
 velmora::ScreenReader& velmora::Reader() { return *runningReader; }
 
 int main(int argc, char* argv[]) {
   testing::InitGoogleTest(&argc, argv);
   if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+  int result = 1;
   try {
-    velmora::AccessibilityDesktop desktop;
+    velmora::XDesktop desktop({.windowManager = "openbox", .accessibilityBus = true});
     // The reader finds the accessibility bus through the session bus.
-    setenv("DISPLAY", desktop.Display().c_str(), 1);
-    setenv("DBUS_SESSION_BUS_ADDRESS", desktop.SessionBus().c_str(), 1);
-    velmora::ScreenReader reader;
-    runningDesktop = &desktop;
-    runningReader = &reader;
-    const int result = RUN_ALL_TESTS();
-    runningReader = nullptr;
-    runningDesktop = nullptr;
-    return result;
+    desktop.Enter();
+    {
+      velmora::ScreenReader reader;
+      runningDesktop = &desktop;
+      runningReader = &reader;
+      result = RUN_ALL_TESTS();
+      runningReader = nullptr;
+      runningDesktop = nullptr;
+    }
+    velmora::EndWithin(std::chrono::seconds(30));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "screen-reader session: %s\n", e.what());
-    return 1;
   }
+  return result;
 }

@@ -3,7 +3,6 @@
 // bus and the keyboard and mouse of the X server.
 
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -11,7 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "accessibility_desktop.h"
+#include "../desktop/processes.h"
+#include "../desktop/x_desktop.h"
 #include "chord_table.h"
 #include "chord_vocabulary.h"
 #include "reader_session.h"
@@ -78,8 +78,7 @@ class ChartOverTheBus : public testing::Test {
       ADD_FAILURE() << "the program ended during the test, wait status " << status;
       return;
     }
-    kill(program_, SIGTERM);
-    waitpid(program_, &status, 0);
+    Stop(program_, "velmora");
   }
 
   // The application's window of this title, read to the bottom; an empty

@@ -2,11 +2,11 @@
 
 namespace velmora {
 
-class AccessibilityDesktop;
+class XDesktop;
 class ScreenReader;
 
 // The desktop and the reader of this test run.
-const AccessibilityDesktop& Desktop();
+const XDesktop& Desktop();
 ScreenReader& Reader();
 
 }  // namespace velmora

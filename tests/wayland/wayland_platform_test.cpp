@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "../desktop/wayland_desktop.h"
 #include "forms/forms.h"
 #include "wayland_session.h"
 
@@ -21,7 +22,7 @@ constexpr int kShowWait = 20000;
 bool ProgramWindowOnXDisplay() {
   QProcess search;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(RunningWaylandSession().XDisplay()));
+  environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(RunningWaylandDesktop().XDisplay()));
   search.setProcessEnvironment(environment);
   search.start(QStringLiteral("xdotool"),
                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--class"),

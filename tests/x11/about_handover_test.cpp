@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "../desktop/x_desktop.h"
 #include "../ui/shown_chart.h"
 #include "forms/forms.h"
 #include "placement/window_position.h"
@@ -45,7 +46,7 @@ class AboutHandOver : public ShownChart {
   // it go there.
   QPoint DragTo(const QWidget& window, QPoint corner) {
     const QPoint settled = WindowManager::DragTo(window, corner);
-    EXPECT_EQ(settled, corner) << RunningSession().WindowManagerName() << " did not let the window go there";
+    EXPECT_EQ(settled, corner) << RunningDesktop().WindowManagerName() << " did not let the window go there";
     return settled;
   }
 
@@ -70,7 +71,7 @@ class AboutHandOver : public ShownChart {
     Form2& about = OpenAbout();
     const QPoint corner = WindowManager::DragTo(about, offScreen);
     if (corner != offScreen) {
-      GTEST_SKIP() << RunningSession().WindowManagerName() << " keeps a window that is moved from "
+      GTEST_SKIP() << RunningDesktop().WindowManagerName() << " keeps a window that is moved from "
                    << offScreen.x() << "," << offScreen.y() << " on the screen, at " << corner.x() << "," << corner.y();
     }
     CloseAbout(about);
@@ -80,7 +81,7 @@ class AboutHandOver : public ShownChart {
     CloseAbout(again);
     heldBack = ExpectPlacedAt(*chart, corner) || heldBack;
     if (heldBack && !HasFailure()) {
-      GTEST_SKIP() << RunningSession().WindowManagerName() << " keeps windows that a program places on the screen";
+      GTEST_SKIP() << RunningDesktop().WindowManagerName() << " keeps windows that a program places on the screen";
     }
   }
 };
@@ -88,27 +89,27 @@ class AboutHandOver : public ShownChart {
 TEST_F(AboutHandOver, AboutOpensOnTheChartsCorner) {
   const QPoint chartCorner = WindowManager::SettledFrameCorner(*chart);
   Form2& about = OpenAbout();
-  EXPECT_EQ(WindowManager::SettledFrameCorner(about), chartCorner);
+  EXPECT_EQ(WindowManager::SettledFrameCorner(about, chartCorner), chartCorner);
   EXPECT_FALSE(chart->isVisible());
 }
 
 TEST_F(AboutHandOver, AboutOpensOnTheChartsCornerAfterTheChartWasMovedToOddPixels) {
   const QPoint moved = DragTo(*chart, OddNear(WindowManager::SettledFrameCorner(*chart) + QPoint(-120, 75)));
   Form2& about = OpenAbout();
-  EXPECT_EQ(WindowManager::SettledFrameCorner(about), moved);
+  EXPECT_EQ(WindowManager::SettledFrameCorner(about, moved), moved);
 }
 
 TEST_F(AboutHandOver, UnmovedAboutGivesTheChartBackItsPlace) {
   const QPoint chartCorner = WindowManager::SettledFrameCorner(*chart);
   CloseAbout(OpenAbout());
-  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), chartCorner);
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart, chartCorner), chartCorner);
 }
 
 TEST_F(AboutHandOver, MovedAboutTakesTheChartToItsLastPlace) {
   Form2& about = OpenAbout();
   const QPoint aboutCorner = DragTo(about, OddNear(WindowManager::SettledFrameCorner(about) + QPoint(90, -60)));
   CloseAbout(about);
-  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), aboutCorner);
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart, aboutCorner), aboutCorner);
 }
 
 TEST_F(AboutHandOver, PositionPartlyOffTheLeftEdgeIsHandedOverUnchanged) {
@@ -124,7 +125,7 @@ TEST_F(AboutHandOver, CloseRequestFromTheTitleBarActsAsOk) {
   const QPoint aboutCorner = DragTo(about, OddNear(WindowManager::SettledFrameCorner(about) + QPoint(-50, 40)));
   CloseAbout(about, true);
   EXPECT_TRUE(chart->isVisible());
-  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), aboutCorner);
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart, aboutCorner), aboutCorner);
 }
 
 TEST_F(AboutHandOver, TenRoundTripsDoNotDrift) {
@@ -136,7 +137,7 @@ TEST_F(AboutHandOver, TenRoundTripsDoNotDrift) {
     if (trip % 3 == 1) last = DragTo(about, OddNear(last + QPoint(trip % 2 == 0 ? 17 : -23, trip % 4 == 1 ? 9 : -13)));
     CloseAbout(about, trip % 4 == 3);
   }
-  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), last);
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart, last), last);
 }
 
 TEST_F(AboutHandOver, AboutClosedBeforeTheWindowManagerFramedItStillHandsBackExactly) {
@@ -149,7 +150,7 @@ TEST_F(AboutHandOver, AboutClosedBeforeTheWindowManagerFramedItStillHandsBackExa
     forms.LoadedForm2()->Command1->click();
     WaitForChart();
   }
-  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), chartCorner);
+  EXPECT_EQ(WindowManager::SettledFrameCorner(*chart, chartCorner), chartCorner);
 }
 
 TEST_F(AboutHandOver, ProgramKeepsRunningWhileTheWindowManagerLags) {
@@ -162,7 +163,7 @@ TEST_F(AboutHandOver, ProgramKeepsRunningWhileTheWindowManagerLags) {
   QTimer ticker;
   QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
   for (int trip = 0; trip < 2; ++trip) {
-    RunningSession().PauseWindowManager();
+    RunningDesktop().PauseWindowManager();
     ticker.start(5);
     QElapsedTimer clicks;
     clicks.start();
@@ -174,10 +175,10 @@ TEST_F(AboutHandOver, ProgramKeepsRunningWhileTheWindowManagerLags) {
     EXPECT_EQ(forms.LoadedForm2(), nullptr);
     ticks = 0;
     EXPECT_TRUE(QTest::qWaitFor([&ticks] { return ticks >= 5; }, 5000)) << "the event loop stood still";
-    RunningSession().ResumeWindowManager();
+    RunningDesktop().ResumeWindowManager();
     ticker.stop();
     WaitForChart();
-    EXPECT_EQ(WindowManager::SettledFrameCorner(*chart), chartCorner) << "trip " << trip;
+    EXPECT_EQ(WindowManager::SettledFrameCorner(*chart, chartCorner), chartCorner) << "trip " << trip;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include "../desktop/x_desktop.h"
 #include "placement/display_check.h"
 #include "x11_session.h"
 
@@ -13,7 +14,7 @@ namespace velmora {
 namespace {
 
 TEST(DisplayCheck, PassesOnARunningXServer) {
-  ASSERT_EQ(qgetenv("DISPLAY").toStdString(), RunningSession().Display());
+  ASSERT_EQ(qgetenv("DISPLAY").toStdString(), RunningDesktop().Display());
   EXPECT_EQ(DisplayProblem(), "");
 }
 

@@ -1,10 +1,14 @@
 #include "window_manager.h"
 
 #include <QProcess>
-#include <QRegularExpression>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QWidget>
 #include <stdexcept>
+#include <string>
+
+#include "../desktop/x_windows.h"
+#include "x11_session.h"
 
 namespace velmora {
 namespace {
@@ -20,41 +24,45 @@ QString Run(const QString& program, const QStringList& arguments) {
 
 QString WindowId(const QWidget& window) { return QString::number(window.winId()); }
 
-int Field(const QString& text, const QString& label) {
-  const QRegularExpression pattern(QRegularExpression::escape(label) + QStringLiteral(":\\s*(-?\\d+)"));
-  const QRegularExpressionMatch match = pattern.match(text);
-  if (!match.hasMatch()) throw std::runtime_error(("no " + label + " in " + text).toStdString());
-  return match.captured(1).toInt();
-}
+xcb_window_t XWindow(const QWidget& window) { return static_cast<xcb_window_t>(window.winId()); }
+
+QPoint ToQPoint(ScreenPoint point) { return QPoint(point.x, point.y); }
+
+// How long a window may take to settle: a manager on a loaded machine can
+// take a while to frame a window and answer the program's moves.
+constexpr int kSettleWaitMs = 10000;
+constexpr int kCorrectionWaitMs = 3000;
 
 }  // namespace
 
-QPoint WindowManager::ClientCorner(const QWidget& window) {
-  const QString info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), WindowId(window)});
-  return QPoint(Field(info, QStringLiteral("Absolute upper-left X")), Field(info, QStringLiteral("Absolute upper-left Y")));
+std::optional<QPoint> WindowManager::FrameCorner(const QWidget& window) {
+  const auto corners = Server().Corners(XWindow(window));
+  if (!corners) return std::nullopt;
+  return ToQPoint(corners->frame);
 }
 
-QPoint WindowManager::FrameCorner(const QWidget& window) {
-  const QPoint client = ClientCorner(window);
-  // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
-  const QString extents = Run(QStringLiteral("xprop"),
-                              {QStringLiteral("-id"), WindowId(window), QStringLiteral("_NET_FRAME_EXTENTS")});
-  const QRegularExpressionMatch match =
-      QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
-  if (!match.hasMatch()) throw std::runtime_error(("no frame extents: " + extents).toStdString());
-  return client - QPoint(match.captured(1).toInt(), match.captured(3).toInt());
-}
-
-QPoint WindowManager::SettledFrameCorner(const QWidget& window) {
-  QPoint last = FrameCorner(window);
+QPoint WindowManager::SettledFrameCorner(const QWidget& window, std::optional<QPoint> expected) {
+  // Settled: shown and framed, at the same place on three readings in a
+  // row. A reading that finds the window unmapped, unframed or gone, as
+  // while the manager takes a frame down and puts one up, starts again.
+  std::optional<QPoint> last;
   int still = 0;
-  for (int i = 0; i < 100 && still < 3; ++i) {
+  QElapsedTimer waited;
+  waited.start();
+  // A window that settles elsewhere than expected may still be on its way:
+  // a correction the program asked for can come late on a loaded machine.
+  while (still < 3 || (expected && *last != *expected && waited.elapsed() < kCorrectionWaitMs)) {
+    if (still < 3 && waited.elapsed() > kSettleWaitMs) {
+      throw std::runtime_error("the window never settled on the screen" +
+                               (last ? " (last at " + std::to_string(last->x()) + "," + std::to_string(last->y()) + ")"
+                                     : std::string(" (never shown)")));
+    }
     QTest::qWait(40);
-    const QPoint now = FrameCorner(window);
-    still = now == last ? still + 1 : 0;
+    const std::optional<QPoint> now = FrameCorner(window);
+    still = now && now == last ? still + 1 : 0;
     last = now;
   }
-  return last;
+  return *last;
 }
 
 void WindowManager::DragTitleBar(const QWidget& window, QPoint by) {
@@ -90,7 +98,9 @@ QPoint WindowManager::RequestMove(const QWidget& window, QPoint corner) {
   for (int attempt = 0; attempt < 2; ++attempt) {
     const QPoint now = SettledFrameCorner(window);
     if (now == corner) return now;
-    const QPoint client = ClientCorner(window) + corner - now;
+    const auto corners = Server().Corners(XWindow(window));
+    if (!corners) continue;
+    const QPoint client = ToQPoint(corners->client) + corner - now;
     Run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), WindowId(window), QString::number(client.x()),
                                     QString::number(client.y())});
   }

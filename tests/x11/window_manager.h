@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -12,12 +13,13 @@ namespace velmora {
 class WindowManager {
  public:
   // The outer top-left corner of the window's frame on the screen, from the
-  // server's client position and the frame extents the window manager set.
-  static QPoint FrameCorner(const QWidget& window);
-  // The top-left corner of the window's client area on the screen.
-  static QPoint ClientCorner(const QWidget& window);
-  // Waits until the window's frame corner has stood still for a while.
-  static QPoint SettledFrameCorner(const QWidget& window);
+  // server's client position and the frame extents the window manager set;
+  // nothing while the window is not shown in a frame.
+  static std::optional<QPoint> FrameCorner(const QWidget& window);
+  // Waits until the window is shown and its frame corner has stood still
+  // for a while, and where one is `expected`, for a few seconds more until
+  // it stands there; throws if it never stands still.
+  static QPoint SettledFrameCorner(const QWidget& window, std::optional<QPoint> expected = std::nullopt);
   // Drags the window by its title bar with the mouse, as a user would.
   static void DragTitleBar(const QWidget& window, QPoint by);
   // Moves the window so that its frame corner lands on `corner`: by its

@@ -1,30 +1,40 @@
-// Runs the real-window tests in a QApplication on its own X server with a
-// reparenting window manager, both started here and stopped at the end.
+// Runs the real-window tests in a QApplication on their own desktop: an X
+// server with the window manager VELMORA_TEST_WM names, started here and
+// stopped at the end.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <chrono>
 #include <memory>
 
+#include "../desktop/bounded_end.h"
+#include "../desktop/x_desktop.h"
+#include "../desktop/x_windows.h"
 #include "x11_session.h"
 
 namespace {
-const velmora::X11Session* running = nullptr;
-}
+const velmora::XDesktop* runningDesktop = nullptr;
+velmora::XWindows* runningServer = nullptr;
+}  // namespace
 
-const velmora::X11Session& velmora::RunningSession() { return *running; }
+const velmora::XDesktop& velmora::RunningDesktop() { return *runningDesktop; }
+velmora::XWindows& velmora::Server() { return *runningServer; }
 
 int main(int argc, char* argv[]) {
   testing::InitGoogleTest(&argc, argv);
   if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-  velmora::X11Session session;
-  running = &session;
-  qputenv("DISPLAY", session.Display().c_str());
+  velmora::XDesktop desktop({velmora::ChosenWindowManager()});
+  desktop.Enter();
+  velmora::XWindows server(desktop.Display());
+  runningDesktop = &desktop;
+  runningServer = &server;
   qputenv("QT_QPA_PLATFORM", "xcb");
   int result = 0;
   {
     QApplication app(argc, argv);
     result = RUN_ALL_TESTS();
   }
+  velmora::EndWithin(std::chrono::seconds(30));
   return result;
 }

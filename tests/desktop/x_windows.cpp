@@ -1,0 +1,238 @@
+#include "x_windows.h"
+
+#include <poll.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+
+namespace velmora {
+namespace {
+
+struct FreeReply {
+  void operator()(void* reply) const { std::free(reply); }
+};
+template <typename T>
+using Reply = std::unique_ptr<T, FreeReply>;
+
+// A request that failed (the window gone) gives no reply.
+template <typename T, typename Cookie>
+Reply<T> Answer(xcb_connection_t* connection, Cookie cookie,
+                T* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**)) {
+  xcb_generic_error_t* error = nullptr;
+  Reply<T> answer(reply(connection, cookie, &error));
+  std::free(error);
+  return answer;
+}
+
+}  // namespace
+
+XWindows::XWindows(const std::string& display) {
+  int screen = 0;
+  connection_ = xcb_connect(display.c_str(), &screen);
+  if (xcb_connection_has_error(connection_) != 0) {
+    xcb_disconnect(connection_);
+    throw std::runtime_error("cannot open the X display " + display);
+  }
+  xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
+  for (int i = 0; i < screen; ++i) xcb_screen_next(&screens);
+  root_ = screens.data->root;
+  frameExtents_ = Atom("_NET_FRAME_EXTENTS");
+  supportingWmCheck_ = Atom("_NET_SUPPORTING_WM_CHECK");
+}
+
+XWindows::~XWindows() { xcb_disconnect(connection_); }
+
+xcb_atom_t XWindows::Atom(const char* name) {
+  const auto reply = Answer(connection_,
+                            xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+                            xcb_intern_atom_reply);
+  if (!reply) throw std::runtime_error(std::string("no atom ") + name);
+  return reply->atom;
+}
+
+std::optional<WindowCorners> XWindows::Corners(xcb_window_t window) {
+  // All three requests are answered while no other client, the manager
+  // included, can change anything.
+  xcb_grab_server(connection_);
+  const auto attributesCookie = xcb_get_window_attributes(connection_, window);
+  const auto originCookie = xcb_translate_coordinates(connection_, window, root_, 0, 0);
+  const auto extentsCookie = xcb_get_property(connection_, 0, window, frameExtents_, XCB_ATOM_CARDINAL, 0, 4);
+  xcb_ungrab_server(connection_);
+  xcb_flush(connection_);
+  const auto attributes = Answer(connection_, attributesCookie, xcb_get_window_attributes_reply);
+  const auto origin = Answer(connection_, originCookie, xcb_translate_coordinates_reply);
+  const auto extents = Answer(connection_, extentsCookie, xcb_get_property_reply);
+  if (!attributes || !origin || !extents || attributes->map_state != XCB_MAP_STATE_VIEWABLE) return std::nullopt;
+  if (extents->format != 32 || xcb_get_property_value_length(extents.get()) < 16) return std::nullopt;
+  // left, right, top, bottom
+  const auto* sides = static_cast<const std::uint32_t*>(xcb_get_property_value(extents.get()));
+  const ScreenPoint client{origin->dst_x, origin->dst_y};
+  return WindowCorners{{client.x - static_cast<int>(sides[0]), client.y - static_cast<int>(sides[2])}, client};
+}
+
+bool XWindows::HoldsInputFocus(xcb_window_t window) {
+  const auto focus = Answer(connection_, xcb_get_input_focus(connection_), xcb_get_input_focus_reply);
+  if (!focus) return false;
+  // The focus may be on a window inside this one; never on the root.
+  for (xcb_window_t at = focus->focus; at != XCB_WINDOW_NONE && at != root_ && at != XCB_INPUT_FOCUS_POINTER_ROOT;) {
+    if (at == window) return true;
+    const auto tree = Answer(connection_, xcb_query_tree(connection_, at), xcb_query_tree_reply);
+    if (!tree) return false;
+    at = tree->parent;
+  }
+  return false;
+}
+
+bool XWindows::WaitForWindowManager(std::chrono::milliseconds timeout, const std::function<bool()>& alive) {
+  const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+  xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+  const auto announced = [this] {
+    const auto reply = Answer(connection_,
+                              xcb_get_property(connection_, 0, root_, supportingWmCheck_, XCB_ATOM_WINDOW, 0, 1),
+                              xcb_get_property_reply);
+    return reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 4;
+  };
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  // Asked once after listening starts, then again on every change of a
+  // root property, so that no announcement falls between the two.
+  while (!announced()) {
+    pollfd wait{xcb_get_file_descriptor(connection_), POLLIN, 0};
+    for (bool changed = false; !changed;) {
+      if (std::chrono::steady_clock::now() >= deadline || !alive()) return false;
+      if (xcb_connection_has_error(connection_) != 0) return false;
+      xcb_flush(connection_);
+      poll(&wait, 1, 100);
+      while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+        changed = changed || (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY;
+        std::free(event);
+      }
+    }
+  }
+  const std::uint32_t none = 0;
+  xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &none);
+  xcb_flush(connection_);
+  return true;
+}
+
+void XWindows::WatchFrame(xcb_window_t window) {
+  const std::uint32_t rootMask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+  xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &rootMask);
+  const std::uint32_t windowMask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+  xcb_change_window_attributes(connection_, window, XCB_CW_EVENT_MASK, &windowMask);
+  watched_ = window;
+  shown_.clear();
+  // Where the window stands now: its frame, whether that is shown, and
+  // where; from here on the events say what changes.
+  xcb_grab_server(connection_);
+  xcb_window_t frame = window;
+  for (;;) {
+    const auto tree = Answer(connection_, xcb_query_tree(connection_, frame), xcb_query_tree_reply);
+    if (!tree || tree->parent == root_ || tree->parent == XCB_WINDOW_NONE) break;
+    frame = tree->parent;
+  }
+  const auto geometry = Answer(connection_, xcb_get_geometry(connection_, frame), xcb_get_geometry_reply);
+  const auto attributes =
+      Answer(connection_, xcb_get_window_attributes(connection_, frame), xcb_get_window_attributes_reply);
+  const auto windowAttributes =
+      Answer(connection_, xcb_get_window_attributes(connection_, window), xcb_get_window_attributes_reply);
+  xcb_ungrab_server(connection_);
+  xcb_flush(connection_);
+  frame_ = frame;
+  frameAt_ = geometry ? ScreenPoint{geometry->x, geometry->y} : ScreenPoint{};
+  if (frame != window) tops_[frame] = frameAt_;
+  frameMapped_ = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+  windowMapped_ = windowAttributes && windowAttributes->map_state != XCB_MAP_STATE_UNMAPPED;
+}
+
+const std::vector<ShownPlace>& XWindows::ShownPlaces() {
+  ReadEvents();
+  return shown_;
+}
+
+void XWindows::ReadEvents() {
+  // A round trip: every event the server sent before answering is in.
+  std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+  while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+    Handle(*event);
+    std::free(event);
+  }
+}
+
+void XWindows::Handle(const xcb_generic_event_t& event) {
+  switch (event.response_type & 0x7F) {
+    case XCB_CREATE_NOTIFY: {
+      const auto& create = reinterpret_cast<const xcb_create_notify_event_t&>(event);
+      if (create.parent == root_) tops_[create.window] = {create.x, create.y};
+      break;
+    }
+    case XCB_DESTROY_NOTIFY:
+      tops_.erase(reinterpret_cast<const xcb_destroy_notify_event_t&>(event).window);
+      break;
+    case XCB_REPARENT_NOTIFY: {
+      const auto& reparent = reinterpret_cast<const xcb_reparent_notify_event_t&>(event);
+      if (reparent.event == root_) {
+        // A window that comes to or leaves the root.
+        if (reparent.parent == root_) {
+          tops_[reparent.window] = {reparent.x, reparent.y};
+        } else {
+          tops_.erase(reparent.window);
+        }
+      }
+      if (reparent.window != watched_ || reparent.event != watched_) break;
+      // Put into a frame, or back on the root; the frame is the ancestor
+      // that is a child of the root.
+      xcb_window_t frame = reparent.window;
+      xcb_window_t parent = reparent.parent;
+      while (parent != root_ && parent != XCB_WINDOW_NONE) {
+        frame = parent;
+        if (tops_.count(frame) != 0) break;
+        const auto tree = Answer(connection_, xcb_query_tree(connection_, frame), xcb_query_tree_reply);
+        parent = tree ? tree->parent : static_cast<xcb_window_t>(XCB_WINDOW_NONE);
+      }
+      frame_ = frame;
+      frameMapped_ = false;
+      if (frame == reparent.window) {
+        frameAt_ = {reparent.x, reparent.y};
+      } else if (const auto known = tops_.find(frame); known != tops_.end()) {
+        frameAt_ = known->second;
+      } else if (const auto geometry =
+                     Answer(connection_, xcb_get_geometry(connection_, frame), xcb_get_geometry_reply)) {
+        frameAt_ = {geometry->x, geometry->y};
+      }
+      break;
+    }
+    case XCB_CONFIGURE_NOTIFY: {
+      const auto& configure = reinterpret_cast<const xcb_configure_notify_event_t&>(event);
+      if (configure.event != root_) break;
+      const ScreenPoint at{configure.x, configure.y};
+      if (tops_.count(configure.window) != 0) tops_[configure.window] = at;
+      if (configure.window != frame_) break;
+      if (Shown() && at != frameAt_) shown_.push_back({"move", at});
+      frameAt_ = at;
+      break;
+    }
+    case XCB_MAP_NOTIFY: {
+      // The window is seen once both it and its frame are mapped: a
+      // compositing manager draws neither before, and a frame without its
+      // window shows nothing of it.
+      const auto& map = reinterpret_cast<const xcb_map_notify_event_t&>(event);
+      const bool wasShown = Shown();
+      if (map.window == watched_ && map.event == watched_) windowMapped_ = true;
+      if (map.window == frame_ && map.event == root_) frameMapped_ = true;
+      if (!wasShown && Shown()) shown_.push_back({"map", frameAt_});
+      break;
+    }
+    case XCB_UNMAP_NOTIFY: {
+      const auto& unmap = reinterpret_cast<const xcb_unmap_notify_event_t&>(event);
+      if (unmap.window == watched_ && unmap.event == watched_) windowMapped_ = false;
+      if (unmap.window == frame_ && unmap.event == root_) frameMapped_ = false;
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace velmora

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
+
+// Where a shown top-level window stands, in device pixels of the screen.
+struct WindowCorners {
+  // The outer top-left corner of the window manager's frame: the client
+  // area's origin less the frame extents the manager publishes.
+  ScreenPoint frame;
+  // The top-left corner of the window's own client area.
+  ScreenPoint client;
+};
+
+// One place at which a window was seen on the screen: shown there (it and
+// its frame mapped), or moved there while shown.
+struct ShownPlace {
+  std::string event;  // "map" or "move"
+  ScreenPoint at;     // the frame window's own corner
+};
+
+// A test's own connection to an X server, to read windows as the server
+// and the window manager have them, whatever the toolkit believes.
+class XWindows {
+ public:
+  explicit XWindows(const std::string& display);
+  ~XWindows();
+  XWindows(const XWindows&) = delete;
+  XWindows& operator=(const XWindows&) = delete;
+
+  // The window's corners, read while the server is held for this client
+  // alone, so that the manager cannot move or reframe the window between
+  // two requests. Nothing while the window is not mapped and framed, or
+  // has gone: a window that is being taken down and put up again has not
+  // settled yet.
+  std::optional<WindowCorners> Corners(xcb_window_t window);
+
+  // Whether the window, or a window inside it, has the X input focus.
+  bool HoldsInputFocus(xcb_window_t window);
+
+  // Waits, up to `timeout`, until the root window names an EWMH window
+  // manager (_NET_SUPPORTING_WM_CHECK); `alive` is asked between events
+  // and ends the wait when it says no. Whether a manager announced itself.
+  bool WaitForWindowManager(std::chrono::milliseconds timeout, const std::function<bool()>& alive);
+
+  // Starts recording where the window is shown: every time it and its
+  // frame (or the window alone, where no manager frames it) come to be
+  // mapped, and every move of the frame while they are, from the server's
+  // own events.
+  void WatchFrame(xcb_window_t window);
+  // The places recorded since WatchFrame, having read every event the
+  // server has sent so far.
+  const std::vector<ShownPlace>& ShownPlaces();
+
+ private:
+  xcb_atom_t Atom(const char* name);
+  void ReadEvents();
+  void Handle(const xcb_generic_event_t& event);
+
+  xcb_connection_t* connection_;
+  xcb_window_t root_;
+  xcb_atom_t frameExtents_;
+  xcb_atom_t supportingWmCheck_;
+
+  // The watched window, the frame it is in and where that frame stands.
+  xcb_window_t watched_ = XCB_WINDOW_NONE;
+  xcb_window_t frame_ = XCB_WINDOW_NONE;
+  bool frameMapped_ = false;
+  bool windowMapped_ = false;
+  bool Shown() const { return frameMapped_ && windowMapped_; }
+  ScreenPoint frameAt_;
+  std::vector<ShownPlace> shown_;
+  // Where each window on the root stands, as its events say.
+  std::map<xcb_window_t, ScreenPoint> tops_;
+};
+
+}  // namespace velmora
