@@ -66,7 +66,7 @@ void Form1::Combo2_Click() { chart_.UpdateChordDisplay(); }
 
 void Form1::Command1_Click() {
   HideWindow(*this);
-  forms_.form2().show();
+  ShowWindow(forms_.form2());
 }
 
 }  // namespace velmora

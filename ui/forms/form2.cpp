@@ -38,7 +38,7 @@ void Form2::Command1_Click() { forms_.Unload(*this); }
 
 void Form2::Form_Unload(bool&) {
   Form1& chart = forms_.form1();
-  chart.setVisible(true);
+  ShowWindow(chart);
   SetWindowLeft(chart, WindowLeft(*this));
   SetWindowTop(chart, WindowTop(*this));
 }

@@ -10,6 +10,12 @@ namespace {
 
 double Scale(const QWidget& window) { return window.devicePixelRatioF(); }
 
+void ShowAndActivate(QWidget& window) {
+  window.setVisible(true);
+  // Not yet mapped, the window is activated as soon as it is.
+  window.activateWindow();
+}
+
 }  // namespace
 
 float WindowLeft(const QWidget& window) {
@@ -45,5 +51,7 @@ void HideWindow(QWidget& window) {
   }
   window.setVisible(false);
 }
+
+void ShowWindow(QWidget& window) { ShowAndActivate(window); }
 
 }  // namespace velmora

@@ -17,4 +17,11 @@ void SetWindowTop(QWidget& window, float topTwips);
 // Hides a window; it keeps its Left and Top while it is hidden.
 void HideWindow(QWidget& window);
 
+// Shows a window in answer to the user and asks for it to be given the
+// keyboard, as showing a window does on the desktop the program comes
+// from: the window manager is asked to activate it (with the time of the
+// user's last event), and the control that last had the focus in it has it
+// again. A manager that prevents focus stealing may still refuse.
+void ShowWindow(QWidget& window);
+
 }  // namespace velmora
