@@ -45,7 +45,12 @@ void Form2::Form_Unload(bool&) {
 
 void Form2::closeEvent(QCloseEvent* event) {
   bool cancel = false;
-  Form_Unload(cancel);
+  {
+    // The chart is shown and then moved: the window system sees it only
+    // where it ends up.
+    ShowAfterPlacing placing;
+    Form_Unload(cancel);
+  }
   event->setAccepted(!cancel);
   if (!cancel) forms_.Unloaded(*this);
 }

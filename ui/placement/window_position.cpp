@@ -10,6 +10,9 @@ namespace {
 
 double Scale(const QWidget& window) { return window.devicePixelRatioF(); }
 
+// The innermost ShowAfterPlacing alive, if any.
+ShowAfterPlacing* placing = nullptr;
+
 void ShowAndActivate(QWidget& window) {
   window.setVisible(true);
   // Not yet mapped, the window is activated as soon as it is.
@@ -52,6 +55,21 @@ void HideWindow(QWidget& window) {
   window.setVisible(false);
 }
 
-void ShowWindow(QWidget& window) { ShowAndActivate(window); }
+void ShowWindow(QWidget& window) {
+  if (placing != nullptr && PlatformPlacement() != nullptr) {
+    placing->held_.emplace_back(&window);
+    return;
+  }
+  ShowAndActivate(window);
+}
+
+ShowAfterPlacing::ShowAfterPlacing() : outer_(placing) { placing = this; }
+
+ShowAfterPlacing::~ShowAfterPlacing() {
+  placing = outer_;
+  for (const QPointer<QWidget>& window : held_) {
+    if (window) ShowAndActivate(*window);
+  }
+}
 
 }  // namespace velmora

@@ -1,6 +1,8 @@
 #pragma once
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
+#include <vector>
 
 namespace velmora {
 
@@ -23,5 +25,25 @@ void HideWindow(QWidget& window);
 // user's last event), and the control that last had the focus in it has it
 // again. A manager that prevents focus stealing may still refuse.
 void ShowWindow(QWidget& window);
+
+// For a handler that shows a window and then moves it. While one of these
+// lives, a window shown through ShowWindow becomes visible only when it
+// ends, already at the Left and Top it was given meanwhile, so that the
+// window system maps it once, where it ends up, and never shows it first at
+// its old place. Where the toolkit places windows itself (offscreen,
+// Wayland, without X11) windows are shown at once, as ever.
+class ShowAfterPlacing {
+ public:
+  ShowAfterPlacing();
+  ~ShowAfterPlacing();
+  ShowAfterPlacing(const ShowAfterPlacing&) = delete;
+  ShowAfterPlacing& operator=(const ShowAfterPlacing&) = delete;
+
+ private:
+  friend void ShowWindow(QWidget& window);
+
+  ShowAfterPlacing* outer_;
+  std::vector<QPointer<QWidget>> held_;
+};
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 #include <memory>
 
@@ -99,8 +100,13 @@ void Placement::MoveCorner(QWidget& window, QPoint corner) {
   if (!window.isVisible()) {
     // Qt writes its own record of the position into the size hints when it
     // shows the window, and some managers place a new window from those.
+    // The widget's record and its native window's are made to agree here,
+    // so that showing the window moves it nowhere of Qt's own: at a scale
+    // where a device-independent pixel is several device pixels, Qt's move
+    // would round the device pixel set just below.
     const double scale = window.devicePixelRatioF();
     window.setGeometry(QRect(QPoint(qRound(client.x() / scale), qRound(client.y() / scale)), window.size()));
+    if (QWindow* native = window.windowHandle()) native->setGeometry(window.geometry());
   }
   PlaceClient(connection_, id, client);
 }
