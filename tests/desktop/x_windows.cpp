@@ -7,24 +7,12 @@
 #include <memory>
 #include <stdexcept>
 
+#include "placement/x11_reply.h"
+
 namespace velmora {
 namespace {
 
-struct FreeReply {
-  void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeReply>;
-
-// A request that failed (the window gone) gives no reply.
-template <typename T, typename Cookie>
-Reply<T> Answer(xcb_connection_t* connection, Cookie cookie,
-                T* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**)) {
-  xcb_generic_error_t* error = nullptr;
-  Reply<T> answer(reply(connection, cookie, &error));
-  std::free(error);
-  return answer;
-}
+using x11::Ask;
 
 }  // namespace
 
@@ -45,7 +33,7 @@ XWindows::XWindows(const std::string& display) {
 XWindows::~XWindows() { xcb_disconnect(connection_); }
 
 xcb_atom_t XWindows::Atom(const char* name) {
-  const auto reply = Answer(connection_,
+  const auto reply = Ask(connection_,
                             xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
                             xcb_intern_atom_reply);
   if (!reply) throw std::runtime_error(std::string("no atom ") + name);
@@ -53,32 +41,56 @@ xcb_atom_t XWindows::Atom(const char* name) {
 }
 
 std::optional<WindowCorners> XWindows::Corners(xcb_window_t window) {
-  // All three requests are answered while no other client, the manager
-  // included, can change anything.
+  // Everything is read while no other client, the manager included, can
+  // change anything.
   xcb_grab_server(connection_);
   const auto attributesCookie = xcb_get_window_attributes(connection_, window);
   const auto originCookie = xcb_translate_coordinates(connection_, window, root_, 0, 0);
   const auto extentsCookie = xcb_get_property(connection_, 0, window, frameExtents_, XCB_ATOM_CARDINAL, 0, 4);
+  // The frame: the window's ancestor that is a child of the root.
+  xcb_window_t frame = window;
+  for (;;) {
+    const auto tree = Ask(connection_, xcb_query_tree(connection_, frame), xcb_query_tree_reply);
+    if (!tree || tree->parent == root_ || tree->parent == XCB_WINDOW_NONE) break;
+    frame = tree->parent;
+  }
+  const auto frameGeometry = Ask(connection_, xcb_get_geometry(connection_, frame), xcb_get_geometry_reply);
   xcb_ungrab_server(connection_);
   xcb_flush(connection_);
-  const auto attributes = Answer(connection_, attributesCookie, xcb_get_window_attributes_reply);
-  const auto origin = Answer(connection_, originCookie, xcb_translate_coordinates_reply);
-  const auto extents = Answer(connection_, extentsCookie, xcb_get_property_reply);
-  if (!attributes || !origin || !extents || attributes->map_state != XCB_MAP_STATE_VIEWABLE) return std::nullopt;
-  if (extents->format != 32 || xcb_get_property_value_length(extents.get()) < 16) return std::nullopt;
-  // left, right, top, bottom
-  const auto* sides = static_cast<const std::uint32_t*>(xcb_get_property_value(extents.get()));
+  const auto attributes = Ask(connection_, attributesCookie, xcb_get_window_attributes_reply);
+  const auto origin = Ask(connection_, originCookie, xcb_translate_coordinates_reply);
+  const auto extents = Ask(connection_, extentsCookie, xcb_get_property_reply);
+  if (!attributes || !origin || !frameGeometry || attributes->map_state != XCB_MAP_STATE_VIEWABLE) return std::nullopt;
   const ScreenPoint client{origin->dst_x, origin->dst_y};
-  return WindowCorners{{client.x - static_cast<int>(sides[0]), client.y - static_cast<int>(sides[2])}, client};
+  if (extents && extents->format == 32 && xcb_get_property_value_length(extents.get()) == 16) {
+    // left, right, top, bottom: the frame the manager says it drew.
+    const auto* sides = static_cast<const std::uint32_t*>(xcb_get_property_value(extents.get()));
+    return WindowCorners{{client.x - static_cast<int>(sides[0]), client.y - static_cast<int>(sides[2])}, client};
+  }
+  // A manager that publishes no extents: the frame window's own corner.
+  if (frame == window) return std::nullopt;
+  return WindowCorners{{frameGeometry->x, frameGeometry->y}, client};
+}
+
+std::string XWindows::Describe(xcb_window_t window) {
+  const auto attributes =
+      Ask(connection_, xcb_get_window_attributes(connection_, window), xcb_get_window_attributes_reply);
+  const auto tree = Ask(connection_, xcb_query_tree(connection_, window), xcb_query_tree_reply);
+  const auto extents = Ask(connection_, xcb_get_property(connection_, 0, window, frameExtents_, XCB_ATOM_CARDINAL, 0, 4),
+                              xcb_get_property_reply);
+  if (!attributes || !tree) return "gone";
+  static const char* const kMapStates[] = {"unmapped", "unviewable", "viewable"};
+  return std::string(kMapStates[attributes->map_state % 3]) + (tree->parent == root_ ? ", on the root" : ", framed") +
+         (extents && xcb_get_property_value_length(extents.get()) == 16 ? ", frame extents set" : ", no frame extents");
 }
 
 bool XWindows::HoldsInputFocus(xcb_window_t window) {
-  const auto focus = Answer(connection_, xcb_get_input_focus(connection_), xcb_get_input_focus_reply);
+  const auto focus = Ask(connection_, xcb_get_input_focus(connection_), xcb_get_input_focus_reply);
   if (!focus) return false;
   // The focus may be on a window inside this one; never on the root.
   for (xcb_window_t at = focus->focus; at != XCB_WINDOW_NONE && at != root_ && at != XCB_INPUT_FOCUS_POINTER_ROOT;) {
     if (at == window) return true;
-    const auto tree = Answer(connection_, xcb_query_tree(connection_, at), xcb_query_tree_reply);
+    const auto tree = Ask(connection_, xcb_query_tree(connection_, at), xcb_query_tree_reply);
     if (!tree) return false;
     at = tree->parent;
   }
@@ -89,7 +101,7 @@ bool XWindows::WaitForWindowManager(std::chrono::milliseconds timeout, const std
   const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
   xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
   const auto announced = [this] {
-    const auto reply = Answer(connection_,
+    const auto reply = Ask(connection_,
                               xcb_get_property(connection_, 0, root_, supportingWmCheck_, XCB_ATOM_WINDOW, 0, 1),
                               xcb_get_property_reply);
     return reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 4;
@@ -128,15 +140,15 @@ void XWindows::WatchFrame(xcb_window_t window) {
   xcb_grab_server(connection_);
   xcb_window_t frame = window;
   for (;;) {
-    const auto tree = Answer(connection_, xcb_query_tree(connection_, frame), xcb_query_tree_reply);
+    const auto tree = Ask(connection_, xcb_query_tree(connection_, frame), xcb_query_tree_reply);
     if (!tree || tree->parent == root_ || tree->parent == XCB_WINDOW_NONE) break;
     frame = tree->parent;
   }
-  const auto geometry = Answer(connection_, xcb_get_geometry(connection_, frame), xcb_get_geometry_reply);
+  const auto geometry = Ask(connection_, xcb_get_geometry(connection_, frame), xcb_get_geometry_reply);
   const auto attributes =
-      Answer(connection_, xcb_get_window_attributes(connection_, frame), xcb_get_window_attributes_reply);
+      Ask(connection_, xcb_get_window_attributes(connection_, frame), xcb_get_window_attributes_reply);
   const auto windowAttributes =
-      Answer(connection_, xcb_get_window_attributes(connection_, window), xcb_get_window_attributes_reply);
+      Ask(connection_, xcb_get_window_attributes(connection_, window), xcb_get_window_attributes_reply);
   xcb_ungrab_server(connection_);
   xcb_flush(connection_);
   frame_ = frame;
@@ -188,7 +200,7 @@ void XWindows::Handle(const xcb_generic_event_t& event) {
       while (parent != root_ && parent != XCB_WINDOW_NONE) {
         frame = parent;
         if (tops_.count(frame) != 0) break;
-        const auto tree = Answer(connection_, xcb_query_tree(connection_, frame), xcb_query_tree_reply);
+        const auto tree = Ask(connection_, xcb_query_tree(connection_, frame), xcb_query_tree_reply);
         parent = tree ? tree->parent : static_cast<xcb_window_t>(XCB_WINDOW_NONE);
       }
       frame_ = frame;
@@ -198,7 +210,7 @@ void XWindows::Handle(const xcb_generic_event_t& event) {
       } else if (const auto known = tops_.find(frame); known != tops_.end()) {
         frameAt_ = known->second;
       } else if (const auto geometry =
-                     Answer(connection_, xcb_get_geometry(connection_, frame), xcb_get_geometry_reply)) {
+                     Ask(connection_, xcb_get_geometry(connection_, frame), xcb_get_geometry_reply)) {
         frameAt_ = {geometry->x, geometry->y};
       }
       break;

@@ -20,7 +20,8 @@ struct ScreenPoint {
 // Where a shown top-level window stands, in device pixels of the screen.
 struct WindowCorners {
   // The outer top-left corner of the window manager's frame: the client
-  // area's origin less the frame extents the manager publishes.
+  // area's origin less the frame extents the manager publishes, or the
+  // frame window's own corner where it publishes none.
   ScreenPoint frame;
   // The top-left corner of the window's own client area.
   ScreenPoint client;
@@ -48,6 +49,9 @@ class XWindows {
   // has gone: a window that is being taken down and put up again has not
   // settled yet.
   std::optional<WindowCorners> Corners(xcb_window_t window);
+
+  // What the server says of the window, in words, for a failure's message.
+  std::string Describe(xcb_window_t window);
 
   // Whether the window, or a window inside it, has the X input focus.
   bool HoldsInputFocus(xcb_window_t window);

@@ -55,7 +55,8 @@ QPoint WindowManager::SettledFrameCorner(const QWidget& window, std::optional<QP
     if (still < 3 && waited.elapsed() > kSettleWaitMs) {
       throw std::runtime_error("the window never settled on the screen" +
                                (last ? " (last at " + std::to_string(last->x()) + "," + std::to_string(last->y()) + ")"
-                                     : std::string(" (never shown)")));
+                                     : std::string(" (never shown)")) +
+                               ": " + Server().Describe(XWindow(window)));
     }
     QTest::qWait(40);
     const std::optional<QPoint> now = FrameCorner(window);

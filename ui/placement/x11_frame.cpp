@@ -3,27 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
+
+#include "placement/x11_reply.h"
 
 namespace velmora::x11 {
 namespace {
-
-struct FreeReply {
-  void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeReply>;
-
-// A request that fails (the window gone) gives no reply and no error event.
-template <typename T, typename Cookie>
-Reply<T> Ask(xcb_connection_t* connection, Cookie cookie,
-             T* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**)) {
-  xcb_generic_error_t* error = nullptr;
-  Reply<T> answer(reply(connection, cookie, &error));
-  std::free(error);
-  return answer;
-}
 
 constexpr std::uint32_t kWithdrawnState = 0;
 constexpr std::uint32_t kNormalState = 1;
