@@ -134,5 +134,21 @@ TEST_F(ChartAccessibility, AKeyboardPickIsReadAtOnce) {
   EXPECT_EQ(Read(form->Combo2, QAccessible::Description), QStringLiteral("Аккорд A#aug: x 1 0 3 3 2"));
 }
 
+TEST_F(ChartAccessibility, AboutIsADialogWhoseTextsAreAllSpoken) {
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  form->Command1->click();
+  Form2* about = forms.LoadedForm2();
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(Accessible(about)->role(), QAccessible::Dialog);
+  EXPECT_EQ(Accessible(form)->role(), QAccessible::Window);
+  // A reader reads out a dialog's texts of three words or more: the maker's
+  // line reads its year as a word.
+  EXPECT_EQ(about->Label3->text(), QStringLiteral("Velmora, 2026"));
+  EXPECT_EQ(Read(about->Label3, QAccessible::Name), QStringLiteral("Velmora, 2026 год"));
+  EXPECT_EQ(Read(about->Label1, QAccessible::Name), about->Label1->text());
+  EXPECT_EQ(Read(about->Label2, QAccessible::Name), about->Label2->text());
+}
+
 }  // namespace
 }  // namespace velmora
