@@ -117,7 +117,14 @@ class ChartOverTheBus : public testing::Test {
     return heard;
   }
 
-  // Waits for the last thing a pick announces: the type list's description.
+  // Waits for the focus to be handed to the item that a keyboard pick on the
+  // closed list led to.
+  bool WaitForItemFocus(std::size_t from, const std::string& item) {
+    return WaitForEvent(from, kFocused, "list item", item, 1);
+  }
+
+  // Waits for the last thing a pick announces about the chord: the type
+  // list's description.
   bool WaitForAnnouncement(std::size_t from, const std::string& chord, const std::string& fingering) {
     const std::string summary = "Аккорд " + chord + ": " + fingering;
     return Reader().WaitFor(
@@ -139,6 +146,8 @@ class ChartOverTheBus : public testing::Test {
     int fretboardDescriptions = 0;
     int listDescriptions = 0;
     int itemTexts = 0;
+    // The items the focus came to, each with its name and description.
+    std::vector<std::pair<std::string, std::string>> itemFocuses;
   };
 
   // Counts the announcements between two points of the log, checking that
@@ -166,8 +175,10 @@ class ChartOverTheBus : public testing::Test {
       } else if (event.type == kTextInserted && source.name == list) {
         ++tally.itemTexts;
         EXPECT_EQ(event.data, item) << at;
+      } else if (event.type == kFocused && event.detail1 == 1 && source.role == "list item") {
+        tally.itemFocuses.emplace_back(source.name, source.description);
       } else if (event.type == kFocused && event.detail1 == 1) {
-        EXPECT_TRUE(source.name == list || source.role == "list item") << at;
+        EXPECT_EQ(source.name, list) << at;
       }
     }
     return tally;
@@ -175,8 +186,16 @@ class ChartOverTheBus : public testing::Test {
 
   // A pick announces the chord once on the label and on both lists, the item
   // once on its list and, if it changed, the fingering once on the label and
-  // on the fretboard; a step that picks nothing announces nothing.
-  static void ExpectOnce(const Tally& tally, bool pick, bool fingeringChanged, const std::string& at) {
+  // on the fretboard; a step that picks nothing announces nothing. A pick on
+  // the closed list also hands the focus to its new item once; on the opened
+  // list the toolkit moves the focus through the items itself, which is not
+  // counted.
+  enum class PickedOn { kClosedList, kOpenedList };
+  static void ExpectOnce(const Tally& tally, bool pick, bool fingeringChanged, const std::string& at,
+                         PickedOn where = PickedOn::kClosedList) {
+    if (where == PickedOn::kClosedList) {
+      EXPECT_EQ(tally.itemFocuses.size(), pick ? 1U : 0U) << at;
+    }
     EXPECT_EQ(tally.names, pick ? 1 : 0) << at;
     EXPECT_EQ(tally.listDescriptions, pick ? 2 : 0) << at;
     EXPECT_EQ(tally.itemTexts, pick ? 1 : 0) << at;
@@ -317,6 +336,8 @@ TEST_F(ChartOverTheBus, KeyboardPicksReachTheReaderOnceEach) {
     }
     ASSERT_TRUE(WaitForAnnouncement(starts.back(), next, TableFingering(step.root, step.type)))
         << "no announcement of " << next << " after " << step.keys << "; heard:" << Log(starts.back());
+    ASSERT_TRUE(WaitForItemFocus(starts.back(), step.list == kRootList ? step.root : step.type))
+        << "the focus was not handed to the new item after " << step.keys << "; heard:" << Log(starts.back());
     chord = next;
   }
   // Anything a step raised has come in before the focus moved back.
@@ -331,10 +352,15 @@ TEST_F(ChartOverTheBus, KeyboardPicksReachTheReaderOnceEach) {
     if (!step.sample.empty()) {
       EXPECT_EQ(fingering, step.sample) << "the chord table's " << next;
     }
-    const Tally tally =
-        Count(starts[i], starts[i + 1], step.list, next, fingering, step.list == kRootList ? step.root : step.type);
-    ExpectOnce(tally, next != chord, fingering != previousFingering,
-               "step " + std::to_string(i) + " (" + step.keys + " to " + next + ")");
+    const std::string item = step.list == kRootList ? step.root : step.type;
+    const Tally tally = Count(starts[i], starts[i + 1], step.list, next, fingering, item);
+    const std::string at = "step " + std::to_string(i) + " (" + step.keys + " to " + next + ")";
+    ExpectOnce(tally, next != chord, fingering != previousFingering, at);
+    // The item the focus is handed to reads as the item and the chord.
+    for (const auto& [name, description] : tally.itemFocuses) {
+      EXPECT_EQ(name, item) << at;
+      EXPECT_EQ(description, "Аккорд " + next + ": " + fingering) << at;
+    }
     chord = next;
     previousFingering = fingering;
   }
@@ -366,7 +392,8 @@ TEST_F(ChartOverTheBus, MousePickReachesTheReaderOnce) {
   const std::size_t moved = Reader().Events().size();
   Desktop().PressKeys("Tab");
   ASSERT_TRUE(WaitForEvent(moved, kFocused, "push button", "О программе", 1)) << Log(moved);
-  ExpectOnce(Count(picked, moved, kTypeList, "A7", "x 0 2 0 2 0", "7"), true, true, Log(picked));
+  ExpectOnce(Count(picked, moved, kTypeList, "A7", "x 0 2 0 2 0", "7"), true, true, Log(picked),
+             PickedOn::kOpenedList);
 }
 
 }  // namespace
