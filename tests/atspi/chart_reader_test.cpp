@@ -81,11 +81,13 @@ class ChartOverTheBus : public testing::Test {
     Stop(program_, "velmora");
   }
 
-  // The application's window of this title, read to the bottom; an empty
-  // object while there is none.
+  // The application's window (a frame or a dialog) of this title, read to
+  // the bottom; an empty object while there is none.
   ReadObject Window(const std::string& title) const {
     for (const ReadObject& window : ScreenReader::Read(application_, 1).children) {
-      if (window.role == "frame" && window.name == title) return ScreenReader::Read(window.handle);
+      if ((window.role == "frame" || window.role == "dialog") && window.name == title) {
+        return ScreenReader::Read(window.handle);
+      }
     }
     return {};
   }
@@ -114,7 +116,14 @@ class ChartOverTheBus : public testing::Test {
     return heard;
   }
 
-  // Waits for the last thing a pick announces: the type list's description.
+  // Waits for the focus to be handed to the item that a keyboard pick on the
+  // closed list led to.
+  bool WaitForItemFocus(std::size_t from, const std::string& item) {
+    return WaitForEvent(from, kFocused, "list item", item, 1);
+  }
+
+  // Waits for the last thing a pick announces about the chord: the type
+  // list's description.
   bool WaitForAnnouncement(std::size_t from, const std::string& chord, const std::string& fingering) {
     const std::string summary = "Аккорд " + chord + ": " + fingering;
     return Reader().WaitFor(
@@ -136,6 +145,8 @@ class ChartOverTheBus : public testing::Test {
     int fretboardDescriptions = 0;
     int listDescriptions = 0;
     int itemTexts = 0;
+    // The items the focus came to, each with its name and description.
+    std::vector<std::pair<std::string, std::string>> itemFocuses;
   };
 
   // Counts the announcements between two points of the log, checking that
@@ -163,8 +174,10 @@ class ChartOverTheBus : public testing::Test {
       } else if (event.type == kTextInserted && source.name == list) {
         ++tally.itemTexts;
         EXPECT_EQ(event.data, item) << at;
+      } else if (event.type == kFocused && event.detail1 == 1 && source.role == "list item") {
+        tally.itemFocuses.emplace_back(source.name, source.description);
       } else if (event.type == kFocused && event.detail1 == 1) {
-        EXPECT_TRUE(source.name == list || source.role == "list item") << at;
+        EXPECT_EQ(source.name, list) << at;
       }
     }
     return tally;
@@ -172,8 +185,16 @@ class ChartOverTheBus : public testing::Test {
 
   // A pick announces the chord once on the label and on both lists, the item
   // once on its list and, if it changed, the fingering once on the label and
-  // on the fretboard; a step that picks nothing announces nothing.
-  static void ExpectOnce(const Tally& tally, bool pick, bool fingeringChanged, const std::string& at) {
+  // on the fretboard; a step that picks nothing announces nothing. A pick on
+  // the closed list also hands the focus to its new item once; on the opened
+  // list the toolkit moves the focus through the items itself, which is not
+  // counted.
+  enum class PickedOn { kClosedList, kOpenedList };
+  static void ExpectOnce(const Tally& tally, bool pick, bool fingeringChanged, const std::string& at,
+                         PickedOn where = PickedOn::kClosedList) {
+    if (where == PickedOn::kClosedList) {
+      EXPECT_EQ(tally.itemFocuses.size(), pick ? 1U : 0U) << at;
+    }
     EXPECT_EQ(tally.names, pick ? 1 : 0) << at;
     EXPECT_EQ(tally.listDescriptions, pick ? 2 : 0) << at;
     EXPECT_EQ(tally.itemTexts, pick ? 1 : 0) << at;
@@ -199,6 +220,7 @@ void ExpectAllNamed(const ReadObject& object, const std::string& path) {
 TEST_F(ChartOverTheBus, TheChartReadsAsItIsShown) {
   const ReadObject chart = Window(kChartTitle);
   ASSERT_EQ(chart.name, kChartTitle);
+  EXPECT_EQ(chart.role, "frame");
   EXPECT_TRUE(chart.showing);
   // The controls, and nothing for the six markers.
   ASSERT_EQ(chart.children.size(), 5U);
@@ -246,13 +268,15 @@ TEST_F(ChartOverTheBus, AboutOpensAndClosesFromTheKeyboard) {
       << "no window activation with the About window's title";
 
   const ReadObject about = Window(kAboutTitle);
+  // A dialog, whose texts a reader reads out as it opens.
+  EXPECT_EQ(about.role, "dialog");
   EXPECT_TRUE(about.showing);
   std::vector<std::pair<std::string, std::string>> controls;
   for (const ReadObject& control : about.children) controls.emplace_back(control.role, control.name);
   const std::vector<std::pair<std::string, std::string>> expected{
       {"label", "В программе были использованы данные, выбранные из Ossendar v.4.3."},
       {"label", "Автор программы и её издатель — команда Velmora."},
-      {"label", "Velmora, 2026"},
+      {"label", "Velmora, 2026 год"},
       {"push button", "OK"}};
   EXPECT_EQ(controls, expected);
   EXPECT_FALSE(Window(kChartTitle).showing);
@@ -311,6 +335,8 @@ TEST_F(ChartOverTheBus, KeyboardPicksReachTheReaderOnceEach) {
     }
     ASSERT_TRUE(WaitForAnnouncement(starts.back(), next, TableFingering(step.root, step.type)))
         << "no announcement of " << next << " after " << step.keys << "; heard:" << Log(starts.back());
+    ASSERT_TRUE(WaitForItemFocus(starts.back(), step.list == kRootList ? step.root : step.type))
+        << "the focus was not handed to the new item after " << step.keys << "; heard:" << Log(starts.back());
     chord = next;
   }
   // Anything a step raised has come in before the focus moved back.
@@ -325,10 +351,15 @@ TEST_F(ChartOverTheBus, KeyboardPicksReachTheReaderOnceEach) {
     if (!step.sample.empty()) {
       EXPECT_EQ(fingering, step.sample) << "the chord table's " << next;
     }
-    const Tally tally =
-        Count(starts[i], starts[i + 1], step.list, next, fingering, step.list == kRootList ? step.root : step.type);
-    ExpectOnce(tally, next != chord, fingering != previousFingering,
-               "step " + std::to_string(i) + " (" + step.keys + " to " + next + ")");
+    const std::string item = step.list == kRootList ? step.root : step.type;
+    const Tally tally = Count(starts[i], starts[i + 1], step.list, next, fingering, item);
+    const std::string at = "step " + std::to_string(i) + " (" + step.keys + " to " + next + ")";
+    ExpectOnce(tally, next != chord, fingering != previousFingering, at);
+    // The item the focus is handed to reads as the item and the chord.
+    for (const auto& [name, description] : tally.itemFocuses) {
+      EXPECT_EQ(name, item) << at;
+      EXPECT_EQ(description, "Аккорд " + next + ": " + fingering) << at;
+    }
     chord = next;
     previousFingering = fingering;
   }
@@ -360,7 +391,8 @@ TEST_F(ChartOverTheBus, MousePickReachesTheReaderOnce) {
   const std::size_t moved = Reader().Events().size();
   Desktop().PressKeys("Tab");
   ASSERT_TRUE(WaitForEvent(moved, kFocused, "push button", "О программе", 1)) << Log(moved);
-  ExpectOnce(Count(picked, moved, kTypeList, "A7", "x 0 2 0 2 0", "7"), true, true, Log(picked));
+  ExpectOnce(Count(picked, moved, kTypeList, "A7", "x 0 2 0 2 0", "7"), true, true, Log(picked),
+             PickedOn::kOpenedList);
 }
 
 }  // namespace

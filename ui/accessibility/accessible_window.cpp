@@ -3,8 +3,18 @@
 #include <QWidget>
 
 namespace velmora {
+namespace {
+constexpr char kPresentsAsDialog[] = "velmoraPresentsAsDialog";
+}  // namespace
+
+void PresentAsDialog(QWidget& window) { window.setProperty(kPresentsAsDialog, true); }
+bool PresentsAsDialog(const QWidget& window) { return window.property(kPresentsAsDialog).toBool(); }
 
 AccessibleWindow::AccessibleWindow(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+QAccessible::Role AccessibleWindow::role() const {
+  return PresentsAsDialog(*widget()) ? QAccessible::Dialog : QAccessible::Window;
+}
 
 QWidgetList AccessibleWindow::Controls() const {
   QWidgetList controls;

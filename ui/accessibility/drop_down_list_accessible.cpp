@@ -35,7 +35,14 @@ QAccessibleInterface* DropDownListAccessible::child(int index) const {
 }
 
 int DropDownListAccessible::indexOfChild(const QAccessibleInterface* child) const {
-  return child != nullptr && child->object() == List()->view() ? 0 : -1;
+  // While the list is closed its item list is reached from the list but has
+  // no place among what the window shows. Orca takes an object without a
+  // place for one that is gone, and says nothing of it when it tells where
+  // the focus has come: a pick on the closed list, which hands the focus to
+  // the new item (DropDownList::PresentPickedItem), is spoken as the item
+  // and its chord, not as the item list being entered, with its name and
+  // item count.
+  return child != nullptr && child->object() == List()->view() && List()->view()->isVisible() ? 0 : -1;
 }
 
 void* DropDownListAccessible::interface_cast(QAccessible::InterfaceType type) {

@@ -10,6 +10,7 @@ class DropDownList;
 // what it picks and stays the same whichever item is shown, whose value and
 // read-only text are the selected item as spoken, and whose one child is the
 // list of items that opens from it, named as the list is.
+// While closed, that child stands in no place among its parent's children.
 class DropDownListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit DropDownListAccessible(DropDownList* list);

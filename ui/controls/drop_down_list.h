@@ -32,14 +32,30 @@ class DropDownList : public QComboBox {
   // The selected item as a screen reader speaks it, empty while nothing is
   // selected.
   QString SpokenText() const;
+  // The description a screen reader gets with the selected item, whichever
+  // it is (what the pick has led to); the other items have none.
+  void SetSpokenItemDescription(const QString& description);
+  const QString& SpokenItemDescription() const { return itemDescription_; }
 
  signals:
   void Click();
 
+ protected:
+  // A pick made on the closed list, by a key or the wheel, is handed to a
+  // screen reader as the focus coming to the new item.
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
  private:
   void AnnounceSpokenText();
+  void KeepItemViewOnSelection();
+  // Puts the closed list's item view on the selected item; whether it moved.
+  bool FollowSelection(QAbstractItemView& items) const;
+  void PresentPickedItem(int previousIndex);
 
   QString spoken_;
+  QString itemDescription_;
+  bool handlingKeyOrWheel_ = false;
 };
 
 }  // namespace velmora

@@ -39,6 +39,10 @@ void Form1ChartView::AnnounceChord() {
   const QString summary = form1_layout::kChordSummary.arg(chord, fingering);
   form_.Combo1->setAccessibleDescription(summary);
   form_.Combo2->setAccessibleDescription(summary);
+  // The item a pick leads to carries the same words, for a reader that
+  // follows the focus to it.
+  form_.Combo1->SetSpokenItemDescription(summary);
+  form_.Combo2->SetSpokenItemDescription(summary);
 }
 
 }  // namespace velmora

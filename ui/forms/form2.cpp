@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "accessibility/accessible_window.h"
 #include "controls/form_controls.h"
 #include "controls/form_font.h"
 #include "controls/window_icons.h"
@@ -15,6 +16,7 @@ namespace layout = form2_layout;
 
 Form2::Form2(Forms& forms) : forms_(forms) {
   setAttribute(Qt::WA_DeleteOnClose);
+  PresentAsDialog(*this);
   // Only the close button: no minimize, no maximize.
   SetUpFixedWindow(*this, layout::kCaption, NotesIcon(), {}, layout::kClientWidth, layout::kClientHeight);
 
@@ -22,6 +24,7 @@ Form2::Form2(Forms& forms) : forms_(forms) {
   Label1 = MakeLabel(layout::kLabel1Caption, layout::kLabel1, FormFont(), this);
   Label2 = MakeLabel(layout::kLabel2Caption, layout::kLabel2, FormFont(layout::kLabel2PointSize), this);
   Label3 = MakeLabel(layout::kLabel3Caption, layout::kLabel3, FormFont(layout::kLabel3PointSize, QFont::Bold), this);
+  Label3->setAccessibleName(layout::kLabel3SpokenName);
   Command1 = MakeCommandButton(layout::kCommand1Caption, layout::kCommand1, this);
   Command1->setFocus();
 

@@ -18,6 +18,10 @@ inline const QString kCommand1Caption = QStringLiteral("OK");
 // never seen.
 inline constexpr twips::Rect kLabel3{2520, 1575, 2115, 435};
 inline const QString kLabel3Caption = QStringLiteral("Velmora, 2026");
+// The maker's line as a screen reader says it, the year read as a word. Orca
+// reads out only those of a dialog's loose texts that have three words or
+// more (it takes shorter ones for the captions of controls).
+inline const QString kLabel3SpokenName = QStringLiteral("Velmora, 2026 год");
 inline constexpr double kLabel3PointSize = 8.25;  // bold
 inline constexpr twips::Rect kLabel2{105, 840, 3585, 540};
 inline const QString kLabel2Caption = QStringLiteral("Автор программы и её издатель — команда Velmora.");

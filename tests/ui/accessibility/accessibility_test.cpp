@@ -134,5 +134,56 @@ TEST_F(ChartAccessibility, AKeyboardPickIsReadAtOnce) {
   EXPECT_EQ(Read(form->Combo2, QAccessible::Description), QStringLiteral("Аккорд A#aug: x 1 0 3 3 2"));
 }
 
+TEST_F(ChartAccessibility, TheShownItemCarriesTheChordItLeadsTo) {
+  form->Combo1->SetListIndex(3);  // C
+  form->Combo2->SetListIndex(2);  // C7
+  QAccessibleInterface* types = Accessible(form->Combo2)->child(0);
+  ASSERT_NE(types, nullptr);
+  EXPECT_EQ(types->child(2)->text(QAccessible::Name), QStringLiteral("7"));
+  EXPECT_EQ(types->child(2)->text(QAccessible::Description), QStringLiteral("Аккорд C7: x 3 2 3 1 3"));
+  EXPECT_EQ(types->child(1)->text(QAccessible::Description), QString());
+  QAccessibleInterface* roots = Accessible(form->Combo1)->child(0);
+  EXPECT_EQ(roots->child(3)->text(QAccessible::Description), QStringLiteral("Аккорд C7: x 3 2 3 1 3"));
+  EXPECT_EQ(roots->child(0)->text(QAccessible::Description), QString());
+  // Nothing the list shows changes with it.
+  EXPECT_EQ(form->Combo2->currentText(), QStringLiteral("7"));
+  EXPECT_EQ(form->Combo2->itemData(2, Qt::AccessibleDescriptionRole).toString(),
+            QStringLiteral("Аккорд C7: x 3 2 3 1 3"));
+  EXPECT_EQ(form->Combo2->itemData(2, Qt::DisplayRole).toString(), QStringLiteral("7"));
+}
+
+TEST_F(ChartAccessibility, TheClosedListsItemsStandInNoPlace) {
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  QAccessibleInterface* list = Accessible(form->Combo2);
+  QAccessibleInterface* items = list->child(0);
+  ASSERT_NE(items, nullptr);
+  EXPECT_EQ(list->childCount(), 1);
+  EXPECT_EQ(items->parent()->object(), form->Combo2);
+  EXPECT_EQ(list->indexOfChild(items), -1);
+  form->Combo2->showPopup();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->Combo2->view()->isVisible(); }));
+  EXPECT_EQ(list->indexOfChild(items), 0);
+  form->Combo2->hidePopup();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Combo2->view()->isVisible(); }));
+  EXPECT_EQ(list->indexOfChild(items), -1);
+}
+
+TEST_F(ChartAccessibility, AboutIsADialogWhoseTextsAreAllSpoken) {
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  form->Command1->click();
+  Form2* about = forms.LoadedForm2();
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(Accessible(about)->role(), QAccessible::Dialog);
+  EXPECT_EQ(Accessible(form)->role(), QAccessible::Window);
+  // A reader reads out a dialog's texts of three words or more: the maker's
+  // line reads its year as a word.
+  EXPECT_EQ(about->Label3->text(), QStringLiteral("Velmora, 2026"));
+  EXPECT_EQ(Read(about->Label3, QAccessible::Name), QStringLiteral("Velmora, 2026 год"));
+  EXPECT_EQ(Read(about->Label1, QAccessible::Name), about->Label1->text());
+  EXPECT_EQ(Read(about->Label2, QAccessible::Name), about->Label2->text());
+}
+
 }  // namespace
 }  // namespace velmora
