@@ -12,8 +12,7 @@
 
 #include "../desktop/processes.h"
 #include "../desktop/x_desktop.h"
-#include "chord_table.h"
-#include "chord_vocabulary.h"
+#include "chart_words.h"
 #include "reader_session.h"
 #include "screen_reader.h"
 
@@ -26,33 +25,12 @@ using namespace std::chrono_literals;
 constexpr auto kWait = 60s;
 constexpr auto kSearchPause = 800ms;
 
-const std::string kChartTitle = "Аккорды";
-const std::string kAboutTitle = "О программе \"Velmora\" ...";
-const std::string kRootList = "Основной тон";
-const std::string kTypeList = "Тип аккорда";
-const std::string kMajor = "мажор";
 const std::string kFretboard = "Гриф гитары";
 
 const std::string kNameChanged = "object:property-change:accessible-name";
 const std::string kDescriptionChanged = "object:property-change:accessible-description";
 const std::string kTextInserted = "object:text-changed:insert";
 const std::string kFocused = "object:state-changed:focused";
-
-// The fingering of a chord from the chord table, as a guitarist reads a
-// diagram: string 6 first, "x" for a muted string.
-std::string TableFingering(const std::string& root, const std::string& type) {
-  const auto rootAt = std::find(kRootTexts.begin(), kRootTexts.end(), root);
-  const auto typeAt = std::find(kTypeTexts.begin(), kTypeTexts.end(), type == kMajor ? "" : type);
-  const ChordShape* shape = ChordTable::Find(static_cast<int>(rootAt - kRootTexts.begin()),
-                                             static_cast<int>(typeAt - kTypeTexts.begin()));
-  if (shape == nullptr) return "<no chord " + root + " " + type + ">";
-  std::string fingering;
-  for (int string = kStringCount; string >= 1; --string) {
-    if (!fingering.empty()) fingering += ' ';
-    fingering += shape->IsMuted(string) ? "x" : std::to_string(shape->Fret(string));
-  }
-  return fingering;
-}
 
 class ChartOverTheBus : public testing::Test {
  protected:

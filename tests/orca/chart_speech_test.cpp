@@ -12,10 +12,9 @@
 #include <thread>
 #include <vector>
 
+#include "../atspi/chart_words.h"
 #include "../desktop/processes.h"
 #include "../desktop/x_desktop.h"
-#include "chord_table.h"
-#include "chord_vocabulary.h"
 #include "orca_reader.h"
 #include "speech_transcript.h"
 
@@ -31,31 +30,10 @@ constexpr auto kWait = 60s;
 // interval (400 ms).
 constexpr auto kSearchPause = 800ms;
 
-const std::string kChartTitle = "Аккорды";
-const std::string kAboutTitle = "О программе \"Velmora\" ...";
 const std::string kAboutButton = "О программе";
-const std::string kRootList = "Основной тон";
-const std::string kTypeList = "Тип аккорда";
-const std::string kMajor = "мажор";
 const std::string kChord = "Аккорд ";
 const std::vector<std::string> kAboutTexts{"В программе были использованы данные, выбранные из Ossendar v.4.3.",
                                            "Автор программы и её издатель — команда Velmora.", "Velmora, 2026"};
-
-// The fingering of a chord from the chord table, as a guitarist reads a
-// diagram: string 6 first, "x" for a muted string.
-std::string TableFingering(const std::string& root, const std::string& type) {
-  const auto rootAt = std::find(kRootTexts.begin(), kRootTexts.end(), root);
-  const auto typeAt = std::find(kTypeTexts.begin(), kTypeTexts.end(), type == kMajor ? "" : type);
-  const ChordShape* shape =
-      ChordTable::Find(static_cast<int>(rootAt - kRootTexts.begin()), static_cast<int>(typeAt - kTypeTexts.begin()));
-  if (shape == nullptr) return "<no chord " + root + " " + type + ">";
-  std::string fingering;
-  for (int string = kStringCount; string >= 1; --string) {
-    if (!fingering.empty()) fingering += ' ';
-    fingering += shape->IsMuted(string) ? "x" : std::to_string(shape->Fret(string));
-  }
-  return fingering;
-}
 
 // What the lists say of a chord: its name and its fingering.
 std::string Summary(const std::string& root, const std::string& type) {
