@@ -34,10 +34,10 @@ int main(int argc, char* argv[]) {
       runningDesktop = &desktop;
       runningReader = &reader;
       result = RUN_ALL_TESTS();
+      velmora::EndWithin(std::chrono::seconds(30));
       runningReader = nullptr;
       runningDesktop = nullptr;
     }
-    velmora::EndWithin(std::chrono::seconds(30));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "screen-reader session: %s\n", e.what());
   }

@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
   {
     QApplication app(argc, argv);
     result = RUN_ALL_TESTS();
+    velmora::EndWithin(std::chrono::seconds(30));
   }
-  velmora::EndWithin(std::chrono::seconds(30));
   return result;
 }
