@@ -2,6 +2,7 @@
 
 #include <poll.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -13,6 +14,10 @@ namespace velmora {
 namespace {
 
 using x11::Ask;
+
+// How long a ready manager may take to frame the probe before it is asked
+// again.
+constexpr auto kProbeAnswerWait = std::chrono::milliseconds(250);
 
 }  // namespace
 
@@ -97,35 +102,66 @@ bool XWindows::HoldsInputFocus(xcb_window_t window) {
   return false;
 }
 
+bool XWindows::WaitForEvent(std::chrono::steady_clock::time_point deadline, const std::function<bool()>& alive,
+                            const std::function<bool(const xcb_generic_event_t&)>& awaited) {
+  const pollfd readable{xcb_get_file_descriptor(connection_), POLLIN, 0};
+  for (;;) {
+    if (std::chrono::steady_clock::now() >= deadline || !alive()) return false;
+    if (xcb_connection_has_error(connection_) != 0) return false;
+    xcb_flush(connection_);
+    pollfd wait = readable;
+    poll(&wait, 1, 100);
+    bool met = false;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+      met = met || awaited(*event);
+      std::free(event);
+    }
+    if (met) return true;
+  }
+}
+
 bool XWindows::WaitForWindowManager(std::chrono::milliseconds timeout, const std::function<bool()>& alive) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
   const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
   xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
   const auto announced = [this] {
     const auto reply = Ask(connection_,
-                              xcb_get_property(connection_, 0, root_, supportingWmCheck_, XCB_ATOM_WINDOW, 0, 1),
-                              xcb_get_property_reply);
+                           xcb_get_property(connection_, 0, root_, supportingWmCheck_, XCB_ATOM_WINDOW, 0, 1),
+                           xcb_get_property_reply);
     return reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 4;
   };
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
   // Asked once after listening starts, then again on every change of a
   // root property, so that no announcement falls between the two.
+  const auto rootPropertyChanged = [](const xcb_generic_event_t& event) {
+    return (event.response_type & 0x7F) == XCB_PROPERTY_NOTIFY;
+  };
   while (!announced()) {
-    pollfd wait{xcb_get_file_descriptor(connection_), POLLIN, 0};
-    for (bool changed = false; !changed;) {
-      if (std::chrono::steady_clock::now() >= deadline || !alive()) return false;
-      if (xcb_connection_has_error(connection_) != 0) return false;
-      xcb_flush(connection_);
-      poll(&wait, 1, 100);
-      while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-        changed = changed || (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY;
-        std::free(event);
-      }
-    }
+    if (!WaitForEvent(deadline, alive, rootPropertyChanged)) return false;
   }
   const std::uint32_t none = 0;
   xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &none);
+
+  // A manager may announce itself before it takes windows in, and loses a
+  // window mapped in between (openbox does). Ready is when it frames a
+  // window: a probe, mapped until the manager reparents it.
+  const xcb_window_t probe = xcb_generate_id(connection_);
+  const std::uint32_t probeMask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+  xcb_create_window(connection_, XCB_COPY_FROM_PARENT, probe, root_, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                    XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &probeMask);
+  const auto reparented = [probe](const xcb_generic_event_t& event) {
+    return (event.response_type & 0x7F) == XCB_REPARENT_NOTIFY &&
+           reinterpret_cast<const xcb_reparent_notify_event_t&>(event).window == probe;
+  };
+  bool framed = false;
+  while (!framed && std::chrono::steady_clock::now() < deadline) {
+    // A map request the manager lost leaves the probe unmapped: asked again.
+    xcb_map_window(connection_, probe);
+    framed = WaitForEvent(std::min(deadline, std::chrono::steady_clock::now() + kProbeAnswerWait), alive, reparented);
+    if (!alive()) break;
+  }
+  xcb_destroy_window(connection_, probe);
   xcb_flush(connection_);
-  return true;
+  return framed;
 }
 
 void XWindows::WatchFrame(xcb_window_t window) {

@@ -57,8 +57,9 @@ class XWindows {
   bool HoldsInputFocus(xcb_window_t window);
 
   // Waits, up to `timeout`, until the root window names an EWMH window
-  // manager (_NET_SUPPORTING_WM_CHECK); `alive` is asked between events
-  // and ends the wait when it says no. Whether a manager announced itself.
+  // manager (_NET_SUPPORTING_WM_CHECK) and the manager frames a window it
+  // is given; `alive` is asked between events and ends the wait when it
+  // says no. Whether the manager is ready.
   bool WaitForWindowManager(std::chrono::milliseconds timeout, const std::function<bool()>& alive);
 
   // Starts recording where the window is shown: every time it and its
@@ -72,6 +73,10 @@ class XWindows {
 
  private:
   xcb_atom_t Atom(const char* name);
+  // Reads events until `awaited` holds for one of them; false at the
+  // deadline or when `alive` says no.
+  bool WaitForEvent(std::chrono::steady_clock::time_point deadline, const std::function<bool()>& alive,
+                    const std::function<bool(const xcb_generic_event_t&)>& awaited);
   void ReadEvents();
   void Handle(const xcb_generic_event_t& event);
 
