@@ -34,8 +34,8 @@ class SessionProcesses {
   // Starts a program that writes one line (a display number, a bus address)
   // to the descriptor appended to its argument `fdArgument`, and returns that
   // line.
-  std::string StartAndReadLine(std::vector<std::string> command, std::size_t fdArgument,
-                               const Environment& environment, pid_t& pid);
+  std::string StartAndReadLine(std::vector<std::string> command, std::size_t fdArgument, const Environment& environment,
+                               pid_t& pid);
 
   // Whether a program started here has ended.
   bool Ended(pid_t pid);

@@ -17,13 +17,13 @@ WaylandDesktop::WaylandDesktop() {
   runtimeDir_ = MakePrivateFolder("velmora-wayland");
   waylandDisplay_ = "velmora-" + std::to_string(getpid());
   pid_t started = -1;
-  sessionBus_ = processes_.StartAndReadLine({"dbus-daemon", "--config-file=" VELMORA_SESSION_BUS_CONFIG, "--nofork",
-                                             "--print-address="},
-                                            3, {}, started);
+  sessionBus_ = processes_.StartAndReadLine(
+      {"dbus-daemon", "--config-file=" VELMORA_SESSION_BUS_CONFIG, "--nofork", "--print-address="}, 3, {}, started);
   const std::string log = runtimeDir_ + "/weston.log";
-  const pid_t compositor = processes_.Start({"weston", "--backend=headless-backend.so", "--xwayland",
-                                             "--idle-time=0", "--socket=" + waylandDisplay_, "--log=" + log},
-                                            {{"XDG_RUNTIME_DIR", runtimeDir_}, {"DBUS_SESSION_BUS_ADDRESS", sessionBus_}});
+  const pid_t compositor =
+      processes_.Start({"weston", "--backend=headless-backend.so", "--xwayland", "--idle-time=0",
+                        "--socket=" + waylandDisplay_, "--log=" + log},
+                       {{"XDG_RUNTIME_DIR", runtimeDir_}, {"DBUS_SESSION_BUS_ADDRESS", sessionBus_}});
   // weston says in its log which X display XWayland listens on, and opens
   // its own socket once it takes clients.
   const std::regex listening("xserver listening on display (:[0-9]+)");
@@ -35,8 +35,7 @@ WaylandDesktop::WaylandDesktop() {
     text << file.rdbuf();
     const std::string content = text.str();
     std::smatch match;
-    if (std::regex_search(content, match, listening) &&
-        std::filesystem::exists(runtimeDir_ + "/" + waylandDisplay_)) {
+    if (std::regex_search(content, match, listening) && std::filesystem::exists(runtimeDir_ + "/" + waylandDisplay_)) {
       xDisplay_ = match[1];
       return;
     }

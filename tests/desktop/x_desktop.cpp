@@ -51,15 +51,14 @@ XDesktop::XDesktop(const DesktopOptions& options) : windowManagerName_(options.w
   // -noreset the server resets whenever its last client leaves, and a
   // client that connects during the reset is refused.
   pid_t started = -1;
-  display_ = ":" + processes_.StartAndReadLine({"Xvfb", "-displayfd", "", "-screen", "0", "1280x1024x24",
-                                                "-nolisten", "tcp", "-noreset"},
-                                               2, {}, started);
+  display_ = ":" + processes_.StartAndReadLine(
+                       {"Xvfb", "-displayfd", "", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"}, 2,
+                       {}, started);
   // A bus of the desktop's own, which starts nothing on demand: every
   // daemon is started here, so none can be started behind the session's
   // back and outlive it, and no program autolaunches a bus of its own.
-  sessionBus_ = processes_.StartAndReadLine({"dbus-daemon", "--config-file=" VELMORA_SESSION_BUS_CONFIG,
-                                             "--nofork", "--print-address="},
-                                            3, {}, started);
+  sessionBus_ = processes_.StartAndReadLine(
+      {"dbus-daemon", "--config-file=" VELMORA_SESSION_BUS_CONFIG, "--nofork", "--print-address="}, 3, {}, started);
   Environment environment = ClientEnvironment();
   environment["HOME"] = home_;
   environment["XDG_RUNTIME_DIR"] = home_;
@@ -112,9 +111,8 @@ void XDesktop::WaitForWindowManager(pid_t windowManager) {
   // window once it manages the screen.
   XWindows server(display_);
   bool exited = false;
-  const bool announced = server.WaitForWindowManager(
-      std::chrono::duration_cast<std::chrono::milliseconds>(kStartWait),
-      [&] { return !(exited = processes_.Ended(windowManager)); });
+  const bool announced = server.WaitForWindowManager(std::chrono::duration_cast<std::chrono::milliseconds>(kStartWait),
+                                                     [&] { return !(exited = processes_.Ended(windowManager)); });
   if (announced) return;
   throw std::runtime_error(windowManagerName_ + (exited ? " exited at start on " : " did not take the screen of ") +
                            display_);
@@ -125,9 +123,10 @@ void XDesktop::WaitForAccessibilityBus(pid_t launcher) {
   // bus is up; programs and readers ask it for that bus's address. Asked
   // whether the name has an owner, the bus does not start a launcher of its
   // own.
-  const std::string probe = "dbus-send --bus='" + sessionBus_ +
-                            "' --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus "
-                            "org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'";
+  const std::string probe =
+      "dbus-send --bus='" + sessionBus_ +
+      "' --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus "
+      "org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'";
   for (const auto deadline = Clock::now() + kStartWait; Clock::now() < deadline;) {
     if (std::system(probe.c_str()) == 0) return;
     if (processes_.Ended(launcher)) throw std::runtime_error("at-spi-bus-launcher exited at start");

@@ -38,9 +38,9 @@ XWindows::XWindows(const std::string& display) {
 XWindows::~XWindows() { xcb_disconnect(connection_); }
 
 xcb_atom_t XWindows::Atom(const char* name) {
-  const auto reply = Ask(connection_,
-                            xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-                            xcb_intern_atom_reply);
+  const auto reply =
+      Ask(connection_, xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+          xcb_intern_atom_reply);
   if (!reply) throw std::runtime_error(std::string("no atom ") + name);
   return reply->atom;
 }
@@ -81,8 +81,9 @@ std::string XWindows::Describe(xcb_window_t window) {
   const auto attributes =
       Ask(connection_, xcb_get_window_attributes(connection_, window), xcb_get_window_attributes_reply);
   const auto tree = Ask(connection_, xcb_query_tree(connection_, window), xcb_query_tree_reply);
-  const auto extents = Ask(connection_, xcb_get_property(connection_, 0, window, frameExtents_, XCB_ATOM_CARDINAL, 0, 4),
-                              xcb_get_property_reply);
+  const auto extents =
+      Ask(connection_, xcb_get_property(connection_, 0, window, frameExtents_, XCB_ATOM_CARDINAL, 0, 4),
+          xcb_get_property_reply);
   if (!attributes || !tree) return "gone";
   static const char* const kMapStates[] = {"unmapped", "unviewable", "viewable"};
   return std::string(kMapStates[attributes->map_state % 3]) + (tree->parent == root_ ? ", on the root" : ", framed") +
@@ -125,9 +126,9 @@ bool XWindows::WaitForWindowManager(std::chrono::milliseconds timeout, const std
   const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
   xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
   const auto announced = [this] {
-    const auto reply = Ask(connection_,
-                           xcb_get_property(connection_, 0, root_, supportingWmCheck_, XCB_ATOM_WINDOW, 0, 1),
-                           xcb_get_property_reply);
+    const auto reply =
+        Ask(connection_, xcb_get_property(connection_, 0, root_, supportingWmCheck_, XCB_ATOM_WINDOW, 0, 1),
+            xcb_get_property_reply);
     return reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 4;
   };
   // Asked once after listening starts, then again on every change of a
@@ -245,8 +246,7 @@ void XWindows::Handle(const xcb_generic_event_t& event) {
         frameAt_ = {reparent.x, reparent.y};
       } else if (const auto known = tops_.find(frame); known != tops_.end()) {
         frameAt_ = known->second;
-      } else if (const auto geometry =
-                     Ask(connection_, xcb_get_geometry(connection_, frame), xcb_get_geometry_reply)) {
+      } else if (const auto geometry = Ask(connection_, xcb_get_geometry(connection_, frame), xcb_get_geometry_reply)) {
         frameAt_ = {geometry->x, geometry->y};
       }
       break;

@@ -35,7 +35,8 @@ TEST_F(ChartShownOnce, ChartIsMappedOnceWhereTheAboutWindowStood) {
     // Every other trip the user drags the About window to odd device
     // pixels; the others leave it where it opened.
     if (trip % 2 == 0) {
-      const QPoint target(((corner.x() + (trip % 4 == 0 ? 37 : -29)) | 1), ((corner.y() + (trip % 3 == 0 ? 23 : -17)) | 1));
+      const QPoint target(((corner.x() + (trip % 4 == 0 ? 37 : -29)) | 1),
+                          ((corner.y() + (trip % 3 == 0 ? 23 : -17)) | 1));
       corner = WindowManager::DragTo(about, target);
       ASSERT_EQ(corner, target) << manager << " did not let the About window go there";
     }

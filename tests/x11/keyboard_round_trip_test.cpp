@@ -26,8 +26,7 @@ class KeyboardRoundTrip : public ShownChart {
  protected:
   // Waits until the window, or a window inside it, has the X input focus.
   static bool HasTheKeyboard(const QWidget& window) {
-    return QTest::qWaitFor([&] { return Server().HoldsInputFocus(static_cast<xcb_window_t>(window.winId())); },
-                           kWait);
+    return QTest::qWaitFor([&] { return Server().HoldsInputFocus(static_cast<xcb_window_t>(window.winId())); }, kWait);
   }
 
   static void Press(const std::string& keys) { RunningDesktop().PressKeys(keys); }
