@@ -56,7 +56,9 @@ class AboutHandOver : public ShownChart {
   // must stand where the manager puts it when asked from outside the
   // program. Returns whether the manager held it back so.
   bool ExpectPlacedAt(const QWidget& window, QPoint corner) {
-    const QPoint placed = WindowManager::SettledFrameCorner(window);
+    // A manager that first puts the window elsewhere is corrected by the
+    // program, which may take a moment: the corner is waited for.
+    const QPoint placed = WindowManager::SettledFrameCorner(window, corner);
     if (placed == corner) return false;
     const QPoint asked = WindowManager::RequestMove(window, corner);
     EXPECT_NE(asked, corner) << "the manager lets a window go to " << corner.x() << "," << corner.y()

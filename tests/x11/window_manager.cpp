@@ -31,7 +31,9 @@ QPoint ToQPoint(ScreenPoint point) { return QPoint(point.x, point.y); }
 // How long a window may take to settle: a manager on a loaded machine can
 // take a while to frame a window and answer the program's moves.
 constexpr int kSettleWaitMs = 10000;
-constexpr int kCorrectionWaitMs = 3000;
+constexpr int kCorrectionWaitMs = 5000;
+// Readings 40 ms apart: one and a half seconds.
+constexpr int kCorrectionQuietReadings = 38;
 
 }  // namespace
 
@@ -51,7 +53,10 @@ QPoint WindowManager::SettledFrameCorner(const QWidget& window, std::optional<QP
   waited.start();
   // A window that settles elsewhere than expected may still be on its way:
   // a correction the program asked for can come late on a loaded machine.
-  while (still < 3 || (expected && *last != *expected && waited.elapsed() < kCorrectionWaitMs)) {
+  // It is waited for until the window has stood still for longer than the
+  // program waits for a manager to answer a correction.
+  while (still < 3 ||
+         (expected && *last != *expected && still < kCorrectionQuietReadings && waited.elapsed() < kCorrectionWaitMs)) {
     if (still < 3 && waited.elapsed() > kSettleWaitMs) {
       throw std::runtime_error("the window never settled on the screen" +
                                (last ? " (last at " + std::to_string(last->x()) + "," + std::to_string(last->y()) + ")"
