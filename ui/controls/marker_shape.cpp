@@ -3,12 +3,13 @@
 #include <QPainter>
 #include <cmath>
 
+#include "layout/form1_layout.h"
 #include "placement/twips.h"
 
 namespace velmora {
 namespace {
 
-constexpr double kDiscRadius = 5.0;
+constexpr double kDiscRadius = form1_layout::kMarkerDiscRadiusPixels;
 // The widget is a square of whole pixels that holds the disc wherever its
 // fractional centre falls.
 constexpr int kBoxSize = 12;

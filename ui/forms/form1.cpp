@@ -3,30 +3,47 @@
 #include "accessibility/accessible_factory.h"
 #include "controls/form_controls.h"
 #include "controls/form_font.h"
+#include "controls/layout_text.h"
 #include "controls/window_icons.h"
-#include "forms/form1_layout.h"
 #include "forms/forms.h"
 #include "placement/twips.h"
+#include "layout/form1_layout.h"
 #include "placement/window_position.h"
 
 namespace velmora {
 
 namespace layout = form1_layout;
 
+namespace {
+
+// The fretboard picture, compiled in as raw pixels.
+const QString kImage1Picture = QStringLiteral(":/fretboard.pixels");
+
+template <std::size_t N>
+QStringList ToItems(const std::array<std::string_view, N>& texts) {
+  QStringList items;
+  for (std::string_view text : texts) {
+    items.append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
+  return items;
+}
+
+}  // namespace
+
 Form1::Form1(Forms& forms) : forms_(forms) {
   InstallAccessibleFactory();
   // Minimize and close; no maximize.
-  SetUpFixedWindow(*this, layout::kCaption, MicrophoneIcon(), Qt::WindowMinimizeButtonHint,
+  SetUpFixedWindow(*this, ToQString(layout::kCaption), MicrophoneIcon(), Qt::WindowMinimizeButtonHint,
                    layout::kClientWidth, layout::kClientHeight);
 
   // Controls are created from back to front, so each lies in front of those
   // made before it: the picture, the label, the markers (S6 in front), then
   // the lists and the button, which cover everything.
-  Image1 = new PictureBox(layout::kImage1Picture, this);
+  Image1 = new PictureBox(kImage1Picture, this);
   Image1->setGeometry(twips::ToRect(layout::kImage1));
-  Image1->setAccessibleName(layout::kImage1Name);
+  Image1->setAccessibleName(ToQString(layout::kImage1Name));
 
-  Label1 = MakeLabel(layout::kLabel1Caption, layout::kLabel1, FormFont(layout::kLabel1PointSize), this);
+  Label1 = MakeLabel(ToQString(layout::kLabel1Caption), layout::kLabel1, FormFont(layout::kLabel1PointSize), this);
   Label1->setAccessibleName(Label1->text());
 
   for (int string = 1; string <= kStringCount; ++string) {
@@ -34,16 +51,16 @@ Form1::Form1(Forms& forms) : forms_(forms) {
         layout::kMarkerLeft, layout::kMarkerTops[static_cast<std::size_t>(string - 1)], this);
   }
 
-  Combo1 = new DropDownList(layout::RootItems(), this);
+  Combo1 = new DropDownList(ToItems(kRootTexts), this);
   Combo1->setGeometry(twips::ToRect(layout::kCombo1));
-  Combo1->SetSpokenName(layout::kCombo1Name);
-  Combo2 = new DropDownList(layout::TypeItems(), this);
+  Combo1->SetSpokenName(ToQString(layout::kCombo1Name));
+  Combo2 = new DropDownList(ToItems(kTypeTexts), this);
   Combo2->setGeometry(twips::ToRect(layout::kCombo2));
-  Combo2->SetSpokenName(layout::kCombo2Name);
-  Combo2->SetSpokenItemText(0, layout::kMajorSpokenText);
+  Combo2->SetSpokenName(ToQString(layout::kCombo2Name));
+  Combo2->SetSpokenItemText(0, ToQString(layout::kMajorSpokenText));
 
-  Command1 = MakeCommandButton(layout::kCommand1Caption, layout::kCommand1, this);
-  Command1->setAccessibleName(layout::kCommand1Name);
+  Command1 = MakeCommandButton(ToQString(layout::kCommand1Caption), layout::kCommand1, this);
+  Command1->setAccessibleName(ToQString(layout::kCommand1Name));
 
   setTabOrder(Combo1, Combo2);
   setTabOrder(Combo2, Command1);

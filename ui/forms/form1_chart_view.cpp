@@ -2,7 +2,7 @@
 
 #include "accessibility/fingering_description.h"
 #include "forms/form1.h"
-#include "forms/form1_layout.h"
+#include "layout/spoken_chord.h"
 
 namespace velmora {
 
@@ -36,7 +36,8 @@ void Form1ChartView::AnnounceChord() {
   form_.Label1->setAccessibleName(chord);
   form_.Label1->setAccessibleDescription(fingering);
   form_.Image1->setAccessibleDescription(fingering);
-  const QString summary = form1_layout::kChordSummary.arg(chord, fingering);
+  const QString summary = QString::fromStdU16String(
+      spoken_chord::Summary(chord.toStdU16String(), fingering.toStdString()));
   form_.Combo1->setAccessibleDescription(summary);
   form_.Combo2->setAccessibleDescription(summary);
   // The item a pick leads to carries the same words, for a reader that

@@ -5,9 +5,10 @@
 #include "accessibility/accessible_window.h"
 #include "controls/form_controls.h"
 #include "controls/form_font.h"
+#include "controls/layout_text.h"
 #include "controls/window_icons.h"
-#include "forms/form2_layout.h"
 #include "forms/forms.h"
+#include "layout/form2_layout.h"
 #include "placement/window_position.h"
 
 namespace velmora {
@@ -18,14 +19,14 @@ Form2::Form2(Forms& forms) : forms_(forms) {
   setAttribute(Qt::WA_DeleteOnClose);
   PresentAsDialog(*this);
   // Only the close button: no minimize, no maximize.
-  SetUpFixedWindow(*this, layout::kCaption, NotesIcon(), {}, layout::kClientWidth, layout::kClientHeight);
+  SetUpFixedWindow(*this, ToQString(layout::kCaption), NotesIcon(), {}, layout::kClientWidth, layout::kClientHeight);
 
   // Created from back to front: each control lies in front of those before it.
-  Label1 = MakeLabel(layout::kLabel1Caption, layout::kLabel1, FormFont(), this);
-  Label2 = MakeLabel(layout::kLabel2Caption, layout::kLabel2, FormFont(layout::kLabel2PointSize), this);
-  Label3 = MakeLabel(layout::kLabel3Caption, layout::kLabel3, FormFont(layout::kLabel3PointSize, QFont::Bold), this);
-  Label3->setAccessibleName(layout::kLabel3SpokenName);
-  Command1 = MakeCommandButton(layout::kCommand1Caption, layout::kCommand1, this);
+  Label1 = MakeLabel(ToQString(layout::kLabel1Caption), layout::kLabel1, FormFont(), this);
+  Label2 = MakeLabel(ToQString(layout::kLabel2Caption), layout::kLabel2, FormFont(layout::kLabel2PointSize), this);
+  Label3 = MakeLabel(ToQString(layout::kLabel3Caption), layout::kLabel3, FormFont(layout::kLabel3PointSize, QFont::Bold), this);
+  Label3->setAccessibleName(ToQString(layout::kLabel3SpokenName));
+  Command1 = MakeCommandButton(ToQString(layout::kCommand1Caption), layout::kCommand1, this);
   Command1->setFocus();
 
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

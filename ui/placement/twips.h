@@ -3,18 +3,12 @@
 #include <QPointF>
 #include <QRect>
 
+#include "layout/twips_rect.h"
+
 namespace velmora::twips {
 
 // Layouts are written in twips; Qt lays out in device-independent pixels.
 // Every conversion between the two goes through here, 15 twips to a pixel.
-inline constexpr double kPerPixel = 15.0;
-
-struct Rect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 
 constexpr double ToPixels(double twips) { return twips / kPerPixel; }
 
