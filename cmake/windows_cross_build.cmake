@@ -1,0 +1,36 @@
+# Velmora.exe is built beside the Qt program by a build tree of its own,
+# cross-compiled with Debian's MinGW-w64: CMake builds for one platform per
+# tree. The icons it carries are exported by this tree's tools first.
+# VELMORA_WINDOWS_EXE names the program it makes.
+find_program(VELMORA_MINGW_CXX x86_64-w64-mingw32-g++-posix)
+find_program(VELMORA_WINE wine)
+set(windows_default OFF)
+if(VELMORA_MINGW_CXX AND VELMORA_WINE)
+  set(windows_default ON)
+endif()
+option(VELMORA_WINDOWS "Cross-build Velmora.exe with MinGW-w64 and test it under Wine" ${windows_default})
+if(NOT VELMORA_WINDOWS)
+  message(STATUS "MinGW-w64's g++ or Wine not found: Velmora.exe is not built")
+  return()
+endif()
+
+include(ExternalProject)
+set(VELMORA_WINDOWS_DIR ${PROJECT_BINARY_DIR}/windows)
+set(VELMORA_WINDOWS_EXE ${VELMORA_WINDOWS_DIR}/Velmora.exe)
+ExternalProject_Add(velmora-windows
+  SOURCE_DIR ${PROJECT_SOURCE_DIR}
+  BINARY_DIR ${VELMORA_WINDOWS_DIR}
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
+    -DCMAKE_BUILD_TYPE=Release
+    -DVELMORA_ICON_DIR=${VELMORA_ICON_DIR}
+    -DVELMORA_TESTS=${VELMORA_TESTS}
+    -DVELMORA_WERROR=${VELMORA_WERROR}
+    # Where its tests find the Wine prefix they run in.
+    -DVELMORA_WINE_PREFIX=${PROJECT_BINARY_DIR}/tests/windows/wine-96
+  BUILD_BYPRODUCTS ${VELMORA_WINDOWS_EXE}
+  INSTALL_COMMAND ""
+  # Its sources are this tree's: let its own build decide what is stale.
+  BUILD_ALWAYS ON
+  DEPENDS velmora-icons
+  USES_TERMINAL_BUILD ON)

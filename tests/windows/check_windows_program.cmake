@@ -1,0 +1,88 @@
+# Reads back Velmora.exe (PROGRAM): a 64-bit GUI program under 1 MiB that
+# imports only DLLs Windows ships (OBJDUMP), with the version record of the
+# project's VERSION and its two icons (WRESTOOL, ICOTOOL; results in
+# WORK_DIR).
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+
+file(SIZE ${PROGRAM} size)
+if(size GREATER_EQUAL 1048576)
+  message(FATAL_ERROR "Velmora.exe is ${size} bytes, not under 1 MiB")
+endif()
+
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+if(NOT headers MATCHES "\nMagic[\t ]+020b[\t ]+\\(PE32\\+\\)" OR NOT headers MATCHES "\nSubsystem[\t ]+00000002[\t ]+\\(Windows GUI\\)")
+  message(FATAL_ERROR "Velmora.exe is not a 64-bit GUI program:\n${headers}")
+endif()
+# Every DLL it imports is part of Windows: no C++, GCC or threads runtime.
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+set(shipped comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll shlwapi.dll user32.dll)
+foreach(import IN LISTS imports)
+  string(REPLACE "DLL Name: " "" dll "${import}")
+  string(TOLOWER "${dll}" dll)
+  if(NOT dll IN_LIST shipped)
+    message(FATAL_ERROR "Velmora.exe imports ${dll}, which Windows does not ship")
+  endif()
+endforeach()
+
+# The version record: the fixed part's numbers, then the strings (UTF-16).
+execute_process(COMMAND ${WRESTOOL} -x --raw --type=16 --name=1 -o ${WORK_DIR}/version.bin ${PROGRAM}
+  COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${WORK_DIR}/version.bin version HEX)
+# VS_FIXEDFILEINFO opens with its signature 0xFEEF04BD; the file and the
+# product version follow as two pairs of 32-bit numbers, high word first.
+# le_dword(<high> <low> <out-var>): the 32-bit number high * 65536 + low as
+# the hex digits of its bytes in file order.
+function(le_dword high low out_var)
+  math(EXPR value "(${high} << 16) | ${low}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REPLACE "0x" "00000000" value ${value})
+  string(LENGTH ${value} length)
+  math(EXPR start "${length} - 8")
+  string(SUBSTRING ${value} ${start} 8 value)
+  set(bytes)
+  foreach(at IN ITEMS 6 4 2 0)
+    string(SUBSTRING ${value} ${at} 2 byte)
+    string(APPEND bytes ${byte})
+  endforeach()
+  string(TOLOWER ${bytes} bytes)
+  set(${out_var} ${bytes} PARENT_SCOPE)
+endfunction()
+string(REGEX MATCH "^([0-9]+)\\.([0-9]+)\\.([0-9]+)\\.([0-9]+)$" _ ${VERSION})
+le_dword(${CMAKE_MATCH_1} ${CMAKE_MATCH_2} most)
+le_dword(${CMAKE_MATCH_3} ${CMAKE_MATCH_4} least)
+set(words ${most}${least})
+if(NOT version MATCHES "bd04effe00000100${words}${words}")
+  message(FATAL_ERROR "The version record does not give ${VERSION} as file and product version")
+endif()
+file(STRINGS ${WORK_DIR}/version.bin strings ENCODING UTF-16LE)
+list(JOIN strings "|" strings)
+string(REGEX MATCH "^([0-9]+)\\.([0-9]+)" _ ${VERSION})
+string(REGEX MATCH "[0-9][0-9]$" minor 0${CMAKE_MATCH_2})
+set(shown ${CMAKE_MATCH_1}.${minor})
+foreach(pair IN ITEMS "FileVersion|${shown}" "ProductVersion|${shown}" "InternalName|Velmora"
+    "OriginalFilename|Velmora.exe" "ProductName|Velmora" "CompanyName|Velmora team")
+  string(REPLACE "." "\\." pair_regex "${pair}")
+  if(NOT strings MATCHES "(^|\\|)${pair_regex}(\\||$)")
+    message(FATAL_ERROR "The version record lacks ${pair}: ${strings}")
+  endif()
+endforeach()
+
+# icon(<group> <expected icotool listing>): the icon group read back.
+function(icon group expected)
+  execute_process(COMMAND ${WRESTOOL} -x --type=14 --name=${group} -o ${WORK_DIR}/icon${group}.ico ${PROGRAM}
+    COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${ICOTOOL} -l ${WORK_DIR}/icon${group}.ico OUTPUT_VARIABLE listing COMMAND_ERROR_IS_FATAL ANY)
+  if(NOT listing STREQUAL expected)
+    message(FATAL_ERROR "Icon group ${group} holds:\n${listing}expected:\n${expected}")
+  endif()
+endfunction()
+set(image "--icon --index=%i --width=%s --height=%s --bit-depth=4 --palette-size=16\n")
+string(REPLACE "%i" 1 first "${image}")
+string(REPLACE "%s" 32 microphone "${first}")
+string(REPLACE "%i" 2 second "${image}")
+string(REPLACE "%s" 16 small_notes "${second}")
+# The program's own icon, the lowest group: the microphone's one 32 x 32
+# image. About's notes: 32 x 32 and 16 x 16.
+icon(1 "${microphone}")
+icon(2 "${microphone}${small_notes}")

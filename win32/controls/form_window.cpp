@@ -1,0 +1,182 @@
+#include "controls/form_window.h"
+
+#include <commctrl.h>
+
+#include "controls/form_font.h"
+#include "controls/wide_text.h"
+#include "placement/dpi_twips.h"
+
+namespace velmora::win32 {
+namespace {
+
+constexpr DWORD kExStyle = 0;
+
+DWORD FormStyle(bool minimizeBox) {
+  // Fixed single: caption, system menu, a border that cannot be dragged.
+  return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (minimizeBox ? WS_MINIMIZEBOX : 0);
+}
+
+void RegisterFormClass(const wchar_t* className) {
+  WNDCLASSEXW existing{sizeof existing};
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (GetClassInfoExW(instance, className, &existing)) return;
+  WNDCLASSEXW wc{sizeof wc};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = className;
+  RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const Style& style)
+    : clientWidthTwips_(style.clientWidthTwips), clientHeightTwips_(style.clientHeightTwips), iconId_(style.iconId) {
+  RegisterFormClass(style.className);
+  hwnd_ = CreateWindowExW(kExStyle, style.className, Wide(style.caption).c_str(), FormStyle(style.minimizeBox),
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormWindow::WindowProc));
+  ApplyDpi(GetDpiForWindow(hwnd_), nullptr);
+}
+
+FormWindow::~FormWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  for (const Child& child : children_) {
+    if (child.font) DeleteObject(child.font);
+  }
+  if (bigIcon_) DestroyIcon(bigIcon_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+HWND FormWindow::AddControl(const wchar_t* className, DWORD style, int id, std::u16string_view text,
+                            const twips::Rect& box, double pointSize, bool bold) {
+  const RECT r = ToDeviceRect(box, dpi_);
+  HWND control = CreateWindowExW(0, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                                 r.right - r.left, r.bottom - r.top, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                 nullptr);
+  HFONT font = CreateFormFont(pointSize, bold, dpi_);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  children_.push_back({control, box, pointSize, bold, font, 0});
+  return control;
+}
+
+HWND FormWindow::AddDropDownList(int id, const twips::Rect& box, int rows) {
+  HWND list = AddControl(WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, id, u"", box);
+  children_.back().dropDownRows = rows;
+  Place(children_.back());
+  return list;
+}
+
+HWND FormWindow::AddCustomControl(HWND control, const twips::Rect& box) {
+  children_.push_back({control, box, 0, false, nullptr, 0});
+  Place(children_.back());
+  return control;
+}
+
+void FormWindow::Place(const Child& child) {
+  const RECT r = ToDeviceRect(child.box, dpi_);
+  const int height = r.bottom - r.top;
+  if (child.dropDownRows == 0) {
+    MoveWindow(child.hwnd, r.left, r.top, r.right - r.left, height, TRUE);
+    return;
+  }
+  // A drop-down list's window is as high as its closed box, which its
+  // selection field's height decides; the height it is given is that of
+  // the box and the opened list together.
+  const auto itemHeight = static_cast<int>(SendMessageW(child.hwnd, CB_GETITEMHEIGHT, 0, 0));
+  MoveWindow(child.hwnd, r.left, r.top, r.right - r.left, height + child.dropDownRows * itemHeight + 2, TRUE);
+  RECT closed{};
+  GetWindowRect(child.hwnd, &closed);
+  const auto field = static_cast<int>(SendMessageW(child.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  const int wanted = field + height - (closed.bottom - closed.top);
+  if (wanted > 0 && wanted != field) SendMessageW(child.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+}
+
+void FormWindow::ApplyDpi(UINT dpi, const RECT* suggested) {
+  dpi_ = dpi;
+  RECT outer{0, 0, ToDevicePixels(clientWidthTwips_, dpi), ToDevicePixels(clientHeightTwips_, dpi)};
+  AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE, kExStyle, dpi);
+  RECT now{};
+  GetWindowRect(hwnd_, &now);
+  const POINT corner = suggested ? POINT{suggested->left, suggested->top} : POINT{now.left, now.top};
+  SetWindowPos(hwnd_, nullptr, corner.x, corner.y, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  for (Child& child : children_) {
+    if (child.font) {
+      HFONT font = CreateFormFont(child.pointSize, child.bold, dpi);
+      SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+      DeleteObject(child.font);
+      child.font = font;
+    }
+    Place(child);
+  }
+  SetIcons();
+}
+
+void FormWindow::SetIcons() {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  HICON big = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
+                                            GetSystemMetricsForDpi(SM_CXICON, dpi_),
+                                            GetSystemMetricsForDpi(SM_CYICON, dpi_), LR_DEFAULTCOLOR));
+  HICON small = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
+                                              GetSystemMetricsForDpi(SM_CXSMICON, dpi_),
+                                              GetSystemMetricsForDpi(SM_CYSMICON, dpi_), LR_DEFAULTCOLOR));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  if (bigIcon_) DestroyIcon(bigIcon_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+  bigIcon_ = big;
+  smallIcon_ = small;
+}
+
+bool FormWindow::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
+  return form->Dispatch(message, wParam, lParam);
+}
+
+LRESULT FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandleMessage(message, wParam, lParam, result)) return result;
+  switch (message) {
+    case WM_CTLCOLORSTATIC: {
+      // Labels are opaque, in the button face's colours.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_ACTIVATE:
+      // The keyboard goes back to the control that last had it.
+      if (LOWORD(wParam) != WA_INACTIVE && focus_ && !HIWORD(wParam)) {
+        SetFocus(focus_);
+        return 0;
+      }
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused && IsChild(hwnd_, focused)) focus_ = focused;
+      }
+      break;
+    case WM_DPICHANGED:
+      ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_NCDESTROY: {
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      const LRESULT done = DefWindowProcW(hwnd_, message, wParam, lParam);
+      hwnd_ = nullptr;
+      Destroyed();
+      return done;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace velmora::win32

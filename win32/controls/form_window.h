@@ -1,0 +1,82 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+#include "layout/twips_rect.h"
+
+namespace velmora::win32 {
+
+// A form: a top-level window with a fixed single border, a client area given
+// in twips, a button-face background and child controls laid out in twips.
+// It is created hidden; its controls follow its dots per inch.
+class FormWindow {
+ public:
+  struct Style {
+    const wchar_t* className;
+    std::u16string_view caption;
+    int iconId;
+    bool minimizeBox;
+    int clientWidthTwips;
+    int clientHeightTwips;
+  };
+
+  explicit FormWindow(const Style& style);
+  virtual ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  UINT Dpi() const { return dpi_; }
+
+  // A child control at its layout box, with its font (nullptr: the form's).
+  HWND AddControl(const wchar_t* className, DWORD style, int id, std::u16string_view text,
+                  const twips::Rect& box, double pointSize = 8.25, bool bold = false);
+  // A drop-down list whose closed box is `box` and whose opened list shows
+  // `rows` items.
+  HWND AddDropDownList(int id, const twips::Rect& box, int rows);
+  // A control of the form's own class, laid out like the others.
+  HWND AddCustomControl(HWND control, const twips::Rect& box);
+
+  // The control that gets the keyboard when the form is activated.
+  void SetFocusControl(HWND control) { focus_ = control; }
+
+ protected:
+  // Messages the form handles itself; the rest go to DefWindowProc.
+  virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The top-level window is being destroyed.
+  virtual void Destroyed() {}
+
+ private:
+  struct Child {
+    HWND hwnd;
+    twips::Rect box;
+    double pointSize;
+    bool bold;
+    HFONT font;
+    int dropDownRows;
+  };
+
+  void Place(const Child& child);
+
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  // Sizes the window for its client area and lays its controls out anew at
+  // `dpi`, keeping the outer top-left corner.
+  void ApplyDpi(UINT dpi, const RECT* suggested);
+  void SetIcons();
+
+  HWND hwnd_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  int clientWidthTwips_;
+  int clientHeightTwips_;
+  int iconId_;
+  HICON bigIcon_ = nullptr;
+  HICON smallIcon_ = nullptr;
+  HWND focus_ = nullptr;
+  std::vector<Child> children_;
+};
+
+}  // namespace velmora::win32

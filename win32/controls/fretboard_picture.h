@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "chord_vocabulary.h"
+
+namespace velmora::win32 {
+
+// One string marker: a shape with no window of its own, drawn by the picture
+// it lies on. Its Left (twips) and visibility change; its row never does.
+struct MarkerShape {
+  float left;
+  float top;
+  bool visible = true;
+};
+
+// Image1: the fretboard picture, shown pixel for pixel (its double-size
+// drawing on a screen of twice the dots per inch), with the six markers S1
+// to S6 drawn in front of it. Positions are the form's twips.
+class FretboardPicture {
+ public:
+  FretboardPicture(HWND form, int id, float leftTwips, float topTwips);
+  ~FretboardPicture();
+  FretboardPicture(const FretboardPicture&) = delete;
+  FretboardPicture& operator=(const FretboardPicture&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  // Marker of string 1 (S1, top row) to 6 (S6, bottom row).
+  const MarkerShape& Marker(int string) const { return markers_[static_cast<std::size_t>(string - 1)]; }
+  void SetMarkerLeft(int string, float leftTwips);
+  void SetMarkerVisible(int string, bool visible);
+  void PlaceMarkers(float leftTwips, const std::array<int, kStringCount>& topsTwips);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+  void DrawMarkers(HDC dc, UINT dpi) const;
+
+  HWND hwnd_;
+  float leftTwips_;
+  float topTwips_;
+  std::array<MarkerShape, kStringCount> markers_{};
+  // Decoded when first painted at each size.
+  HBITMAP picture_ = nullptr;
+  HBITMAP picture2x_ = nullptr;
+};
+
+}  // namespace velmora::win32

@@ -1,0 +1,61 @@
+#include "placement/window_position.h"
+
+#include <vector>
+
+#include "placement/dpi_twips.h"
+
+namespace velmora::win32 {
+namespace {
+
+// Windows whose showing waits for the end of the ShowAfterPlacing scope.
+bool holding = false;
+std::vector<HWND> held;
+
+RECT OuterRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+void MoveCorner(HWND window, int x, int y) {
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ShowNow(HWND window) {
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+}
+
+}  // namespace
+
+float WindowLeft(HWND window) { return FromDevicePixels(OuterRect(window).left, GetDpiForWindow(window)); }
+
+float WindowTop(HWND window) { return FromDevicePixels(OuterRect(window).top, GetDpiForWindow(window)); }
+
+void SetWindowLeft(HWND window, float twips) {
+  MoveCorner(window, ToDevicePixels(twips, GetDpiForWindow(window)), OuterRect(window).top);
+}
+
+void SetWindowTop(HWND window, float twips) {
+  MoveCorner(window, OuterRect(window).left, ToDevicePixels(twips, GetDpiForWindow(window)));
+}
+
+void ShowForm(HWND window) {
+  if (holding) {
+    held.push_back(window);
+    return;
+  }
+  ShowNow(window);
+}
+
+void HideForm(HWND window) { ShowWindow(window, SW_HIDE); }
+
+ShowAfterPlacing::ShowAfterPlacing() { holding = true; }
+
+ShowAfterPlacing::~ShowAfterPlacing() {
+  holding = false;
+  for (HWND window : held) ShowNow(window);
+  held.clear();
+}
+
+}  // namespace velmora::win32
