@@ -77,6 +77,46 @@ std::optional<WindowCorners> XWindows::Corners(xcb_window_t window) {
   return WindowCorners{{frameGeometry->x, frameGeometry->y}, client};
 }
 
+std::vector<xcb_window_t> XWindows::ClientsTitled(const std::string& title) {
+  std::vector<xcb_window_t> found;
+  const xcb_atom_t utf8 = Atom("UTF8_STRING");
+  const auto list = Ask(connection_, xcb_get_property(connection_, 0, root_, Atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 0, 1024),
+                        xcb_get_property_reply);
+  if (!list || list->format != 32) return found;
+  const auto* windows = static_cast<const xcb_window_t*>(xcb_get_property_value(list.get()));
+  const int count = xcb_get_property_value_length(list.get()) / 4;
+  const xcb_atom_t netWmName = Atom("_NET_WM_NAME");
+  for (int i = 0; i < count; ++i) {
+    const auto name =
+        Ask(connection_, xcb_get_property(connection_, 0, windows[i], netWmName, utf8, 0, 256), xcb_get_property_reply);
+    if (!name) continue;
+    const std::string text(static_cast<const char*>(xcb_get_property_value(name.get())),
+                           static_cast<std::size_t>(xcb_get_property_value_length(name.get())));
+    if (text == title) found.push_back(windows[i]);
+  }
+  return found;
+}
+
+std::optional<ScreenPoint> XWindows::Size(xcb_window_t window) {
+  const auto geometry = Ask(connection_, xcb_get_geometry(connection_, window), xcb_get_geometry_reply);
+  if (!geometry) return std::nullopt;
+  return ScreenPoint{geometry->width, geometry->height};
+}
+
+std::vector<std::uint32_t> XWindows::Pixels(xcb_window_t window, int x, int y, int width, int height) {
+  const auto image = Ask(connection_,
+                         xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, static_cast<std::int16_t>(x),
+                                       static_cast<std::int16_t>(y), static_cast<std::uint16_t>(width),
+                                       static_cast<std::uint16_t>(height), ~0U),
+                         xcb_get_image_reply);
+  // The test desktops' screens are 24 bits deep: four bytes a pixel.
+  if (!image || xcb_get_image_data_length(image.get()) != width * height * 4) return {};
+  const auto* data = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(image.get()));
+  std::vector<std::uint32_t> pixels(data, data + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (std::uint32_t& pixel : pixels) pixel &= 0xffffffU;
+  return pixels;
+}
+
 std::string XWindows::Describe(xcb_window_t window) {
   const auto attributes =
       Ask(connection_, xcb_get_window_attributes(connection_, window), xcb_get_window_attributes_reply);

@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -49,6 +50,18 @@ class XWindows {
   // has gone: a window that is being taken down and put up again has not
   // settled yet.
   std::optional<WindowCorners> Corners(xcb_window_t window);
+
+  // The managed top-level windows (the manager's _NET_CLIENT_LIST) whose
+  // title (_NET_WM_NAME) is `title`, in UTF-8.
+  std::vector<xcb_window_t> ClientsTitled(const std::string& title);
+
+  // The size of the window's client area, in device pixels; nothing while it
+  // has gone.
+  std::optional<ScreenPoint> Size(xcb_window_t window);
+
+  // What the window shows in the rectangle at (x, y) of its client area,
+  // row by row, as 0xRRGGBB pixels; empty while it is not viewable.
+  std::vector<std::uint32_t> Pixels(xcb_window_t window, int x, int y, int width, int height);
 
   // What the server says of the window, in words, for a failure's message.
   std::string Describe(xcb_window_t window);

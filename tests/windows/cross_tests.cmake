@@ -22,3 +22,11 @@ add_test(NAME windows_model_tests COMMAND model_tests)
 set_tests_properties(windows_model_tests PROPERTIES
   ENVIRONMENT "WINEPREFIX=${VELMORA_WINE_PREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
   FIXTURES_REQUIRED wine_96 RESOURCE_LOCK wine_96)
+
+# What the Linux-side tests of Velmora.exe read of its windows through the
+# system, from a process of their own under Wine.
+add_executable(chart_probe windows/chart_probe.cpp)
+target_include_directories(chart_probe PRIVATE ${PROJECT_SOURCE_DIR}/win32)
+target_compile_definitions(chart_probe PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+target_compile_options(chart_probe PRIVATE -Wno-missing-field-initializers)
+target_link_options(chart_probe PRIVATE -static)
