@@ -14,6 +14,12 @@ if(NOT VELMORA_WINDOWS)
   return()
 endif()
 
+# Where its tests find the Wine prefix they run in (tests/windows).
+set(windows_test_arguments)
+if(VELMORA_TESTS)
+  set(windows_test_arguments -DVELMORA_WINE_PREFIX=${PROJECT_BINARY_DIR}/tests/windows/wine-96)
+endif()
+
 include(ExternalProject)
 set(VELMORA_WINDOWS_DIR ${PROJECT_BINARY_DIR}/windows)
 set(VELMORA_WINDOWS_EXE ${VELMORA_WINDOWS_DIR}/Velmora.exe)
@@ -26,8 +32,7 @@ ExternalProject_Add(velmora-windows
     -DVELMORA_ICON_DIR=${VELMORA_ICON_DIR}
     -DVELMORA_TESTS=${VELMORA_TESTS}
     -DVELMORA_WERROR=${VELMORA_WERROR}
-    # Where its tests find the Wine prefix they run in.
-    -DVELMORA_WINE_PREFIX=${PROJECT_BINARY_DIR}/tests/windows/wine-96
+    ${windows_test_arguments}
   BUILD_BYPRODUCTS ${VELMORA_WINDOWS_EXE}
   INSTALL_COMMAND ""
   # Its sources are this tree's: let its own build decide what is stale.

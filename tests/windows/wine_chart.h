@@ -1,0 +1,77 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "../desktop/processes.h"
+
+namespace velmora {
+
+class XDesktop;
+
+// A window's outer rectangle as Windows gives it, in device pixels.
+struct OuterRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  friend bool operator==(const OuterRect&, const OuterRect&) = default;
+};
+
+// What the chart probe reads of Velmora.exe's windows.
+struct ChartState {
+  bool chartShown = false;
+  bool aboutShown = false;
+  std::string label;
+  int root = -1;
+  int type = -1;
+  // The id of the control with the keyboard in the shown window; 0 if none.
+  int focus = 0;
+  OuterRect chart;
+  OuterRect about;
+  int clientX = 0;
+  int clientY = 0;
+  // The middle of each window's close button, where Wine draws the frames.
+  int chartCloseX = 0;
+  int chartCloseY = 0;
+  int aboutCloseX = 0;
+  int aboutCloseY = 0;
+  unsigned dpi = 0;
+};
+
+// Velmora.exe under Wine on a test desktop, and the probe that reads its
+// windows through Wine from a process of its own. The Wine prefix is the
+// one made for the test run's dots per inch; its server is ended before
+// and after, so that each run has Wine to itself.
+class WineChart {
+ public:
+  // `virtualDesktop`: inside Wine's own desktop window, where Wine draws the
+  // frames, rather than as windows of the X window manager.
+  WineChart(const XDesktop& desktop, bool virtualDesktop);
+  ~WineChart();
+  WineChart(const WineChart&) = delete;
+  WineChart& operator=(const WineChart&) = delete;
+
+  ChartState State();
+  // Reads the state until `done` holds, for up to ten seconds; throws with
+  // `what` and the last state read if it never does.
+  ChartState WaitFor(const std::function<bool(const ChartState&)>& done, const std::string& what);
+  // Waits, up to ten seconds, for the program to end; its exit status.
+  int WaitForExit();
+
+ private:
+  void EndWineServer() const;
+
+  Environment environment_;
+  pid_t program_ = -1;
+  pid_t probe_ = -1;
+  std::FILE* toProbe_ = nullptr;
+  std::FILE* fromProbe_ = nullptr;
+};
+
+std::string Describe(const ChartState& state);
+
+}  // namespace velmora

@@ -1,0 +1,322 @@
+// Velmora.exe under Wine on the test desktop, seen from outside as a user
+// sees it: keys and drags through the X server, the windows read back from
+// the X server and its screen, and from Wine by the chart probe.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <optional>
+
+#include "../desktop/bounded_end.h"
+#include "../desktop/x_desktop.h"
+#include "../desktop/x_windows.h"
+#include "../ui/yellow_discs.h"
+#include "chord_table.h"
+#include "fret_positions.h"
+#include "layout/form1_layout.h"
+#include "layout/form2_layout.h"
+#include "wine_chart.h"
+
+namespace velmora {
+namespace {
+
+XDesktop* desktop = nullptr;
+
+bool VirtualDesktop() {
+  const char* mode = std::getenv("VELMORA_WINE_DESKTOP");
+  return mode != nullptr && std::string(mode) == "virtual";
+}
+
+std::string Utf8(std::u16string_view text) {
+  std::string utf8;
+  for (char16_t c : text) {
+    if (c < 0x80) {
+      utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+      utf8 += static_cast<char>(0xc0 | (c >> 6));
+      utf8 += static_cast<char>(0x80 | (c & 0x3f));
+    } else {
+      utf8 += static_cast<char>(0xe0 | (c >> 12));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
+      utf8 += static_cast<char>(0x80 | (c & 0x3f));
+    }
+  }
+  return utf8;
+}
+
+// Twips of the layouts in the chart's device pixels.
+double Pixels(double twips, unsigned dpi) { return twips * dpi / 1440.0; }
+
+void RunCommand(const std::string& command) {
+  const std::string line = "DISPLAY=" + desktop->Display() + " " + command;
+  if (std::system(line.c_str()) != 0) throw std::runtime_error("failed: " + line);
+}
+
+class WineChartTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    server_ = std::make_unique<XWindows>(desktop->Display());
+    chart_ = std::make_unique<WineChart>(*desktop, VirtualDesktop());
+    // Shown, activated and its root list focused: only then does it take
+    // keys, and only then has Wine settled where it stands.
+    start_ = chart_->WaitFor([](const ChartState& s) { return s.chartShown && s.label == "A" && s.focus == 101; },
+                             "showed the chart with A major and the root list holding the keyboard");
+  }
+
+  // The X window that shows the chart's client area, and where that area
+  // lies in it.
+  struct Surface {
+    xcb_window_t window;
+    int x;
+    int y;
+  };
+  Surface ChartSurface(const ChartState& state) {
+    const std::string title = VirtualDesktop() ? "velmora - Wine desktop" : Utf8(form1_layout::kCaption);
+    const auto found = server_->ClientsTitled(title);
+    if (found.size() != 1) throw std::runtime_error("no single window titled " + title);
+    if (!VirtualDesktop()) return {found[0], 0, 0};
+    return {found[0], state.clientX, state.clientY};
+  }
+
+  // The picture's rows as the screen shows them, with the marker discs in it.
+  QImage Picture(const ChartState& state) {
+    const Surface surface = ChartSurface(state);
+    const int width = static_cast<int>(std::lround(Pixels(form1_layout::kClientWidth, state.dpi)));
+    const int top = static_cast<int>(std::lround(Pixels(form1_layout::kImage1.top, state.dpi)));
+    const int height = static_cast<int>(std::lround(Pixels(form1_layout::kImage1.height, state.dpi)));
+    const auto pixels = server_->Pixels(surface.window, surface.x, surface.y + top, width, height);
+    if (pixels.empty()) return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        image.setPixel(x, y, 0xff000000U | pixels[static_cast<std::size_t>(y * width + x)]);
+      }
+    }
+    return image;
+  }
+
+  // Whether the screen shows the markers of the chord (root, type): one disc
+  // on each played string's row at its fret, none for a muted string.
+  bool ShowsMarkers(const ChartState& state, int root, int type, std::string& seen) {
+    const ChordShape& shape = *ChordTable::Find(root, type);
+    const QImage picture = Picture(state);
+    const std::vector<Disc> discs = FindYellowDiscs(picture);
+    seen = std::to_string(discs.size()) + " discs:";
+    for (const Disc& disc : discs) {
+      seen += " (" + std::to_string(disc.centre.x()) + ", " + std::to_string(disc.centre.y()) + ")";
+    }
+    int played = 0;
+    for (int string = 1; string <= kStringCount; ++string) {
+      if (shape.IsMuted(string)) continue;
+      ++played;
+      const double x = Pixels(kFretPositions[static_cast<std::size_t>(shape.Fret(string))] + 7.5, state.dpi);
+      const double y = Pixels(form1_layout::kMarkerTops[static_cast<std::size_t>(string - 1)] + 7.5 -
+                                  form1_layout::kImage1.top,
+                              state.dpi);
+      const double tolerance = state.dpi / 96.0;
+      const bool found = std::any_of(discs.begin(), discs.end(), [&](const Disc& disc) {
+        return std::abs(disc.centre.x() - x) <= tolerance && std::abs(disc.centre.y() - y) <= tolerance;
+      });
+      if (!found) return false;
+    }
+    return static_cast<int>(discs.size()) == played;
+  }
+
+  void ExpectChord(int root, int type) {
+    const std::string name = std::string(kRootTexts[static_cast<std::size_t>(root)]) +
+                             std::string(kTypeTexts[static_cast<std::size_t>(type)]);
+    const ChartState state = chart_->WaitFor(
+        [&](const ChartState& s) { return s.root == root && s.type == type && s.label == name; },
+        "showed " + name);
+    // The label and the lists change at once; the picture follows when it
+    // is next painted.
+    std::string seen;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!ShowsMarkers(state, root, type, seen)) {
+      ASSERT_LT(std::chrono::steady_clock::now(), deadline) << name << " is not marked on the screen: " << seen;
+    }
+  }
+
+  // Closes the chart or About from its title bar: the manager's close, or
+  // where Wine draws the frame, a click on its close button.
+  void CloseByTitleBar(bool about) {
+    if (!VirtualDesktop()) {
+      RunCommand("wmctrl -c '" + Utf8(about ? form2_layout::kCaption : form1_layout::kCaption) + "'");
+      return;
+    }
+    const ChartState state = chart_->WaitFor(
+        [&](const ChartState& s) { return (about ? s.aboutCloseX : s.chartCloseX) != 0; }, "showed a close button");
+    const auto corners = server_->Corners(server_->ClientsTitled("velmora - Wine desktop").at(0));
+    const int x = corners->client.x + (about ? state.aboutCloseX : state.chartCloseX);
+    const int y = corners->client.y + (about ? state.aboutCloseY : state.chartCloseY);
+    RunCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+  }
+
+  std::unique_ptr<XWindows> server_;
+  std::unique_ptr<WineChart> chart_;
+  ChartState start_;
+};
+
+TEST_F(WineChartTest, StartsCentredWithItsLayoutAndTheFretboard) {
+  const unsigned dpi = start_.dpi;
+  EXPECT_EQ(dpi, static_cast<unsigned>(std::atoi(std::getenv("VELMORA_TEST_DPI"))));
+  ExpectChord(0, 0);
+  // Centred on the screen (1280 x 1024; the virtual desktop 1024 x 768).
+  const int screenWidth = VirtualDesktop() ? 1024 : 1280;
+  const int screenHeight = VirtualDesktop() ? 768 : 1024;
+  EXPECT_LE(std::abs(start_.chart.left + start_.chart.right - screenWidth), 1) << Describe(start_);
+  EXPECT_LE(std::abs(start_.chart.top + start_.chart.bottom - screenHeight), 1) << Describe(start_);
+
+  if (!VirtualDesktop()) {
+    // The client area, as the X server has it: 497 x 136 pixels at 96 dpi.
+    const auto size = server_->Size(ChartSurface(start_).window);
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->x, std::lround(Pixels(form1_layout::kClientWidth, dpi)));
+    EXPECT_EQ(size->y, std::lround(Pixels(form1_layout::kClientHeight, dpi)));
+  }
+
+  // The fretboard pixel for pixel as the Qt program shows it, but where the
+  // A major markers cover it.
+  const QImage shown = Picture(start_);
+  ASSERT_FALSE(shown.isNull());
+  const QImage expected(dpi > 96 ? VELMORA_RESOURCES_DIR "/fretboard@2x.png" : VELMORA_RESOURCES_DIR "/fretboard.png");
+  ASSERT_FALSE(expected.isNull());
+  const std::vector<Disc> discs = FindYellowDiscs(shown);
+  ASSERT_EQ(discs.size(), 5U);
+  const double clear = Pixels(15 * (form1_layout::kMarkerDiscRadiusPixels + 1.5), dpi);
+  int differing = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const bool underMarker = std::any_of(discs.begin(), discs.end(), [&](const Disc& d) {
+        return std::hypot(x + 0.5 - d.centre.x(), y + 0.5 - d.centre.y()) < clear;
+      });
+      if (!underMarker && shown.pixel(x, y) != expected.pixel(x, y)) ++differing;
+    }
+  }
+  EXPECT_EQ(differing, 0) << "pixels of the fretboard differ from the picture";
+}
+
+TEST_F(WineChartTest, EveryChordPickedByKeyboardIsNamedAndMarked) {
+  desktop->PressKeys("Tab");
+  for (int root = 0; root < kRootCount; ++root) {
+    if (root > 0) {
+      // The root list moves on; the type list keeps its type, then goes
+      // back to the major chord.
+      desktop->PressKeys("shift+Tab");
+      chart_->WaitFor([](const ChartState& s) { return s.focus == 101; }, "gave the root list the keyboard");
+      desktop->PressKeys("Down");
+      ExpectChord(root, kTypeCount - 1);
+      desktop->PressKeys("Tab");
+      chart_->WaitFor([](const ChartState& s) { return s.focus == 102; }, "gave the type list the keyboard");
+      desktop->PressKeys("Home");
+    }
+    ExpectChord(root, 0);
+    for (int type = 1; type < kTypeCount; ++type) {
+      desktop->PressKeys("Down");
+      ExpectChord(root, type);
+    }
+  }
+}
+
+TEST_F(WineChartTest, TabGoesRoundTheListsAndTheButton) {
+  for (int focus : {102, 104, 101, 102}) {
+    desktop->PressKeys("Tab");
+    chart_->WaitFor([&](const ChartState& s) { return s.focus == focus; }, "moved the keyboard on to " + std::to_string(focus));
+  }
+  for (int focus : {101, 104}) {
+    desktop->PressKeys("shift+Tab");
+    chart_->WaitFor([&](const ChartState& s) { return s.focus == focus; }, "moved the keyboard back to " + std::to_string(focus));
+  }
+}
+
+TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
+  // A chord other than the first, to see that the trip keeps it.
+  desktop->PressKeys("End");
+  chart_->WaitFor([](const ChartState& s) { return s.root == 11; }, "picked G#");
+  desktop->PressKeys("Tab Tab");
+  chart_->WaitFor([](const ChartState& s) { return s.focus == 104; }, "gave the About button the keyboard");
+  const std::string aboutTitle = Utf8(form2_layout::kCaption);
+  // Moved to odd pixels or left alone; closed by OK or by the title bar.
+  const struct {
+    int dx;
+    int dy;
+    bool closeByTitleBar;
+  } trips[] = {{0, 0, false}, {-37, 53, false}, {0, 0, true}, {91, -29, true}, {-5, -3, false}};
+  for (const auto& trip : trips) {
+    const ChartState before = chart_->State();
+    desktop->PressKeys("space");
+    const ChartState open = chart_->WaitFor(
+        [](const ChartState& s) { return s.aboutShown && !s.chartShown && s.focus == 201; },
+        "opened About with OK holding the keyboard");
+    EXPECT_EQ(open.about.left, before.chart.left);
+    EXPECT_EQ(open.about.top, before.chart.top);
+
+    OuterRect target{open.about.left + trip.dx, open.about.top + trip.dy};
+    if (trip.dx != 0 || trip.dy != 0) {
+      if (VirtualDesktop()) {
+        // Wine draws the title bar: drag it with the mouse.
+        const auto window = server_->ClientsTitled("velmora - Wine desktop").at(0);
+        const auto corners = server_->Corners(window);
+        const int x = corners->client.x + open.about.left + 60;
+        const int y = corners->client.y + open.about.top + 8;
+        RunCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " mousedown 1 mousemove " +
+            std::to_string(x + trip.dx / 2) + " " + std::to_string(y + trip.dy / 2) + " mousemove " +
+            std::to_string(x + trip.dx) + " " + std::to_string(y + trip.dy) + " mouseup 1");
+      } else {
+        const auto window = server_->ClientsTitled(aboutTitle).at(0);
+        const auto corners = server_->Corners(window);
+        RunCommand("xdotool windowmove " + std::to_string(window) + " " + std::to_string(corners->client.x + trip.dx) +
+            " " + std::to_string(corners->client.y + trip.dy));
+      }
+      chart_->WaitFor([&](const ChartState& s) { return s.about.left == target.left && s.about.top == target.top; },
+                      "moved About");
+    }
+
+    if (trip.closeByTitleBar) {
+      CloseByTitleBar(true);
+    } else {
+      desktop->PressKeys("Return");
+    }
+    const ChartState back = chart_->WaitFor(
+        [](const ChartState& s) { return s.chartShown && !s.aboutShown && s.focus == 104; },
+        "brought the chart back with the About button holding the keyboard");
+    EXPECT_EQ(back.chart.left, target.left);
+    EXPECT_EQ(back.chart.top, target.top);
+    EXPECT_EQ(back.chart.right - back.chart.left, before.chart.right - before.chart.left);
+    EXPECT_EQ(back.root, 11);
+    EXPECT_EQ(back.label, "G#");
+    if (!VirtualDesktop()) {
+      // The X server agrees: the chart's frame stands where About's stood.
+      const auto chartWindow = server_->ClientsTitled(Utf8(form1_layout::kCaption)).at(0);
+      EXPECT_TRUE(server_->HoldsInputFocus(chartWindow));
+    }
+  }
+}
+
+TEST_F(WineChartTest, ClosingTheChartEndsTheProgramWithStatusZero) {
+  CloseByTitleBar(false);
+  if (VirtualDesktop()) {
+    // Wine's desktop, not the program, is the process started here: the
+    // program's window is gone with it.
+    chart_->WaitFor([](const ChartState& s) { return s.chart == OuterRect{}; }, "closed the chart");
+    return;
+  }
+  EXPECT_EQ(chart_->WaitForExit(), 0);
+}
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char* argv[]) {
+  testing::InitGoogleTest(&argc, argv);
+  if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+  velmora::XDesktop session({velmora::ChosenWindowManager()});
+  velmora::desktop = &session;
+  const int result = RUN_ALL_TESTS();
+  velmora::EndWithin(std::chrono::seconds(30));
+  return result;
+}
