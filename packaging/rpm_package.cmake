@@ -4,8 +4,8 @@
 # distribution. The icons and the desktop entry need nothing installed: the
 # folders they go in are left to whichever package owns them there (the
 # filesystem and the hicolor icon theme), and the RPM owns only its own.
-find_program(VELMORA_RPMBUILD rpmbuild)
-if(NOT VELMORA_RPMBUILD)
+find_program(VELMORA_PACKAGE_RPMBUILD rpmbuild)
+if(NOT VELMORA_PACKAGE_RPMBUILD)
   message(STATUS "rpmbuild not found: the package target makes no RPM "
     "(scripts/install-deps installs it)")
   return()

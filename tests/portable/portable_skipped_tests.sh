@@ -11,9 +11,11 @@ build="$2/build"
 expected="
 packaging_desktop_entry_valid:desktop-file-validate
 packaging_metainfo_valid:appstreamcli
-packaging_debian_build:dpkg-shlibdeps
+packaging_packages_build:dpkg-shlibdeps
 packaging_debian_package:dpkg-deb, man, hardening-check
 packaging_debian_lintian:lintian
+packaging_rpm_package:rpmbuild, rpm, dpkg-deb
+packaging_rpm_lint:rpmbuild, rpmlint
 packaging_windows_resource:x86_64-w64-mingw32-windres
 "
 names=$(echo "$expected" | sed -n 's/:.*//p' | paste -sd '|')
