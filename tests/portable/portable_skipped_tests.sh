@@ -16,7 +16,6 @@ packaging_debian_package:dpkg-deb, man, hardening-check
 packaging_debian_lintian:lintian
 packaging_rpm_package:rpmbuild, rpm, dpkg-deb
 packaging_rpm_lint:rpmbuild, rpmlint
-packaging_windows_resource:x86_64-w64-mingw32-windres
 "
 names=$(echo "$expected" | sed -n 's/:.*//p' | paste -sd '|')
 # Only these tests, without the fixtures that would install or build first.
