@@ -21,8 +21,9 @@ function(run what)
 endfunction()
 
 set(build ${WORK_DIR}/build)
+# The packages carry the Linux program only, so Velmora.exe is not cross-built.
 run("Configuring" ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${build} -G ${GENERATOR}
-    -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF)
+    -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DVELMORA_WINDOWS=OFF)
 run("Building" ${CMAKE_COMMAND} --build ${build})
 file(REMOVE_RECURSE ${WORK_DIR}/package)
 run("cpack" ${CPACK} -B ${WORK_DIR}/package --config ${build}/CPackConfig.cmake)
