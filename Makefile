@@ -3,7 +3,7 @@
 #   make test   build a sanitized Debug build and run the whole test suite
 #   make bench  build a Release build and run the benchmarks
 #   make memcheck  run a whole session under valgrind's memcheck
-#   make package   build the Debian package
+#   make package   build the Debian package and the RPM
 
 GENERATOR := Ninja
 RELEASE := build/release
@@ -44,7 +44,8 @@ bench: release runtime
 memcheck: deps runtime
 	@XDG_RUNTIME_DIR=$(RUNTIME) tests/memcheck/run_memcheck.sh $(CURDIR) $(CURDIR)/build/memcheck
 
-# The Debian package, build/release/velmora_<version>_<arch>.deb.
+# The Debian package, build/release/velmora_<version>_<arch>.deb, and the RPM,
+# build/release/velmora-<version>-1.<arch>.rpm.
 package: release
 	@cmake --build $(RELEASE) --target package
 

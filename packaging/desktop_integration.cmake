@@ -9,7 +9,8 @@ install(FILES ${desktop_sources}/${VELMORA_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The sizes tools/icons exports.
-foreach(size IN ITEMS 16 32 48 64 128)
+set(VELMORA_ICON_SIZES 16 32 48 64 128)
+foreach(size IN LISTS VELMORA_ICON_SIZES)
   set(apps_dir hicolor/${size}x${size}/apps)
   install(FILES ${VELMORA_ICON_DIR}/${apps_dir}/velmora.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/${apps_dir}

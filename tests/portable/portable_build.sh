@@ -21,7 +21,7 @@ else
 fi
 
 # Every program on PATH but the packaging tools.
-hidden=" x86_64-w64-mingw32-windres appstreamcli dpkg-deb dpkg-shlibdeps lintian desktop-file-validate hardening-check man "
+hidden=" x86_64-w64-mingw32-windres appstreamcli dpkg-deb dpkg-shlibdeps lintian desktop-file-validate hardening-check man rpmbuild rpm rpmlint "
 rm -rf bin
 mkdir bin
 IFS=:

@@ -11,10 +11,11 @@ build="$2/build"
 expected="
 packaging_desktop_entry_valid:desktop-file-validate
 packaging_metainfo_valid:appstreamcli
-packaging_debian_build:dpkg-shlibdeps
+packaging_packages_build:dpkg-shlibdeps
 packaging_debian_package:dpkg-deb, man, hardening-check
 packaging_debian_lintian:lintian
-packaging_windows_resource:x86_64-w64-mingw32-windres
+packaging_rpm_package:rpmbuild, rpm, dpkg-deb
+packaging_rpm_lint:rpmbuild, rpmlint
 "
 names=$(echo "$expected" | sed -n 's/:.*//p' | paste -sd '|')
 # Only these tests, without the fixtures that would install or build first.
