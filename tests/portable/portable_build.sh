@@ -20,8 +20,9 @@ else
   tar -C "$src" --exclude=./build -cf - . | tar -C source -xf -
 fi
 
-# Every program on PATH but the packaging tools.
-hidden=" x86_64-w64-mingw32-windres appstreamcli dpkg-deb dpkg-shlibdeps lintian desktop-file-validate hardening-check man rpmbuild rpm rpmlint "
+# Every program on PATH but the packaging tools, and the cross compiler and
+# Wine that build and run Velmora.exe.
+hidden=" x86_64-w64-mingw32-g++-posix wine appstreamcli dpkg-deb dpkg-shlibdeps lintian desktop-file-validate hardening-check man rpmbuild rpm rpmlint "
 rm -rf bin
 mkdir bin
 IFS=:
