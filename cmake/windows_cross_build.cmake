@@ -1,11 +1,13 @@
 # Velmora.exe is built beside the Qt program by a build tree of its own,
 # cross-compiled with Debian's MinGW-w64: CMake builds for one platform per
-# tree. The icons it carries are exported by this tree's tools first.
+# tree. The icons and the picture's pixels it carries are made by this
+# tree's tools first.
 # VELMORA_WINDOWS_EXE names the program it makes.
 find_program(VELMORA_MINGW_CXX x86_64-w64-mingw32-g++-posix)
 find_program(VELMORA_WINE wine)
+find_program(VELMORA_WINESERVER wineserver)
 set(windows_default OFF)
-if(VELMORA_MINGW_CXX AND VELMORA_WINE)
+if(VELMORA_MINGW_CXX AND VELMORA_WINE AND VELMORA_WINESERVER)
   set(windows_default ON)
 endif()
 option(VELMORA_WINDOWS "Cross-build Velmora.exe with MinGW-w64 and test it under Wine" ${windows_default})
@@ -30,12 +32,14 @@ ExternalProject_Add(velmora-windows
     -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
     -DCMAKE_BUILD_TYPE=Release
     -DVELMORA_ICON_DIR=${VELMORA_ICON_DIR}
+    -DVELMORA_PICTURE_DIR=${VELMORA_PICTURE_DIR}
     -DVELMORA_TESTS=${VELMORA_TESTS}
+    -DVELMORA_BENCH=${VELMORA_BENCH}
     -DVELMORA_WERROR=${VELMORA_WERROR}
     ${windows_test_arguments}
   BUILD_BYPRODUCTS ${VELMORA_WINDOWS_EXE}
   INSTALL_COMMAND ""
   # Its sources are this tree's: let its own build decide what is stale.
   BUILD_ALWAYS ON
-  DEPENDS velmora-icons
+  DEPENDS velmora-icons velmora-picture-pixels-files
   USES_TERMINAL_BUILD ON)

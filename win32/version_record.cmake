@@ -12,7 +12,10 @@ else()
 endif()
 set(VELMORA_PROGRAM_ICON ${VELMORA_ICON_DIR}/velmora.ico)
 set(VELMORA_NOTES_ICON ${VELMORA_ICON_DIR}/notes.ico)
-set(VELMORA_FRETBOARD ${PROJECT_SOURCE_DIR}/resources/fretboard.png)
+# The picture as raw pixels, shown without a decoder; the double-size one,
+# needed only on a screen of twice the dots per inch, as PNG, which keeps the
+# program under 1 MiB.
+set(VELMORA_FRETBOARD ${VELMORA_PICTURE_DIR}/fretboard.pixels)
 set(VELMORA_FRETBOARD_2X ${PROJECT_SOURCE_DIR}/resources/fretboard@2x.png)
 set(VELMORA_MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/velmora.manifest)
 

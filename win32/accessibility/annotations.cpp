@@ -35,8 +35,7 @@ void Annotations::SetDescription(HWND control, std::wstring_view description) co
 
 void Annotations::SetGraphicRole(HWND control) const {
   if (!services_) return;
-  VARIANT role;
-  VariantInit(&role);
+  VARIANT role{};
   role.vt = VT_I4;
   role.lVal = ROLE_SYSTEM_GRAPHIC;
   services_->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, role);
