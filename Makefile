@@ -38,6 +38,9 @@ bench: release runtime
 	XDG_RUNTIME_DIR=$(RUNTIME) $(RELEASE)/bench/model_bench
 	XDG_RUNTIME_DIR=$(RUNTIME) $(RELEASE)/bench/startup_bench
 	XDG_RUNTIME_DIR=$(RUNTIME) $(RELEASE)/bench/pick_to_repaint_bench
+	@if [ -x $(RELEASE)/bench/wine_startup_bench ]; then \
+	  echo XDG_RUNTIME_DIR=$(RUNTIME) $(RELEASE)/bench/wine_startup_bench; \
+	  XDG_RUNTIME_DIR=$(RUNTIME) $(RELEASE)/bench/wine_startup_bench; fi
 
 # The memory check alone (make test runs it too): a whole session under
 # valgrind's memcheck, from a build without sanitizers.

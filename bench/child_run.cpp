@@ -51,11 +51,12 @@ timespec ToTimespec(Clock::duration d) {
 }  // namespace
 
 ChildRun RunChild(const std::string& path, const std::vector<std::string>& environment,
-                  double timeoutSeconds) {
+                  double timeoutSeconds, const std::vector<std::string>& arguments) {
   const sigset_t child = BlockChildSignal();
 
   const QuietSpawn quiet(/*discardInput=*/true);
   std::vector<std::string> argvStrings{path};
+  argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
   std::vector<std::string> envStrings = environment;
   std::vector<char*> argv = NullTerminated(argvStrings);
   std::vector<char*> envp = NullTerminated(envStrings);

@@ -12,12 +12,12 @@ struct ChildRun {
   long maxRssKiB;
 };
 
-// Runs the program at `path` with no arguments and exactly the environment
+// Runs the program at `path` with `arguments` and exactly the environment
 // `environment` ("NAME=value" entries), its output discarded, and waits for
 // it to exit. Throws std::runtime_error when it cannot be started, when it
 // does not exit successfully, or when it runs longer than `timeoutSeconds`.
 ChildRun RunChild(const std::string& path, const std::vector<std::string>& environment,
-                  double timeoutSeconds);
+                  double timeoutSeconds, const std::vector<std::string>& arguments = {});
 
 // Every variable of this process's environment whose name is not in
 // `dropped`, followed by the entries of `added`.
