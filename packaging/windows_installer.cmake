@@ -3,7 +3,8 @@
 # in every tree, cmake/windows_cross_build.cmake) with packaging/nsis/velmora.nsi.in.
 # Part of the default build, so `make package` makes it too. The target
 # names the file it makes in its property VELMORA_INSTALLER_FILE.
-find_program(VELMORA_MAKENSIS makensis)
+# Looked for on PATH only, as the packaging tools are.
+find_program(VELMORA_MAKENSIS makensis NO_CMAKE_PATH NO_CMAKE_SYSTEM_PATH NO_CMAKE_ENVIRONMENT_PATH)
 if(NOT VELMORA_MAKENSIS)
   message(STATUS "makensis not found: the Windows installer is not built (scripts/install-deps installs nsis)")
   return()

@@ -3,7 +3,8 @@
 # installed program's chart shown, uninstalled silently, the prefix then as
 # it was. One test; skipped, saying why, where the installer or the test
 # desktop is not built.
-find_program(VELMORA_MAKENSIS makensis)
+# The same search as packaging/windows_installer.cmake's, which comes later.
+find_program(VELMORA_MAKENSIS makensis NO_CMAKE_PATH NO_CMAKE_SYSTEM_PATH NO_CMAKE_ENVIRONMENT_PATH)
 if(NOT VELMORA_MAKENSIS OR NOT VELMORA_X11)
   if(NOT VELMORA_MAKENSIS)
     set(why "not found: makensis")
