@@ -3,7 +3,7 @@
 #   make test   build a sanitized Debug build and run the whole test suite
 #   make bench  build a Release build and run the benchmarks
 #   make memcheck  run a whole session under valgrind's memcheck
-#   make package   build the Debian package and the RPM
+#   make package   build the Debian package, the RPM and the Windows installer
 
 GENERATOR := Ninja
 RELEASE := build/release
@@ -47,8 +47,10 @@ bench: release runtime
 memcheck: deps runtime
 	@XDG_RUNTIME_DIR=$(RUNTIME) tests/memcheck/run_memcheck.sh $(CURDIR) $(CURDIR)/build/memcheck
 
-# The Debian package, build/release/velmora_<version>_<arch>.deb, and the RPM,
-# build/release/velmora-<version>-1.<arch>.rpm.
+# The Debian package, build/release/velmora_<version>_<arch>.deb, the RPM,
+# build/release/velmora-<version>-1.<arch>.rpm, and the Windows installer,
+# build/release/Velmora-<version>-win64.exe (part of the default build, which
+# the package target builds first).
 package: release
 	@cmake --build $(RELEASE) --target package
 

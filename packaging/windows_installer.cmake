@@ -1,0 +1,27 @@
+# The Windows installer, Velmora-<version>-win64.exe beside the Debian
+# package: NSIS's makensis packs this tree's Velmora.exe (a Release cross-build
+# in every tree, cmake/windows_cross_build.cmake) with packaging/nsis/velmora.nsi.in.
+# Part of the default build, so `make package` makes it too. The target
+# names the file it makes in its property VELMORA_INSTALLER_FILE.
+# Looked for on PATH only, as the packaging tools are.
+find_program(VELMORA_MAKENSIS makensis NO_CMAKE_PATH NO_CMAKE_SYSTEM_PATH NO_CMAKE_ENVIRONMENT_PATH)
+if(NOT VELMORA_MAKENSIS)
+  message(STATUS "makensis not found: the Windows installer is not built (scripts/install-deps installs nsis)")
+  return()
+endif()
+
+set(VELMORA_INSTALLER ${PROJECT_BINARY_DIR}/Velmora-${PROJECT_VERSION}-win64.exe)
+# The installer's and the uninstaller's icon: the program's microphone.
+set(VELMORA_PROGRAM_ICON ${VELMORA_ICON_DIR}/velmora.ico)
+set(script ${CMAKE_CURRENT_BINARY_DIR}/nsis/velmora.nsi)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/nsis/velmora.nsi.in ${script} @ONLY)
+
+# The script is UTF-8 without a byte order mark; warnings fail the build.
+add_custom_command(
+  OUTPUT ${VELMORA_INSTALLER}
+  COMMAND ${VELMORA_MAKENSIS} -V2 -WX -INPUTCHARSET UTF8 ${script}
+  DEPENDS ${script} ${VELMORA_WINDOWS_EXE} ${VELMORA_PROGRAM_ICON} velmora-windows velmora-icons
+  COMMENT "Making the Windows installer Velmora-${PROJECT_VERSION}-win64.exe"
+  VERBATIM)
+add_custom_target(velmora-windows-installer ALL DEPENDS ${VELMORA_INSTALLER})
+set_target_properties(velmora-windows-installer PROPERTIES VELMORA_INSTALLER_FILE ${VELMORA_INSTALLER})

@@ -1,0 +1,508 @@
+// Velmora's Windows installer as a user meets it, under Wine in the tests'
+// 96 dpi prefix and on a test desktop of its own: installed silently (/S),
+// the installed program started and its chart shown, then uninstalled
+// silently. The cases run in order: the suite installs first, the last case
+// uninstalls.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "../desktop/bounded_end.h"
+#include "../desktop/x_desktop.h"
+#include "../desktop/x_windows.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+using std::chrono::seconds;
+
+const fs::path kPrefix = VELMORA_WINE_PREFIX;
+const fs::path kDriveC = kPrefix / "drive_c";
+const std::string kInstallFolder = R"(C:\Program Files\Velmora)";
+const std::string kProgram = kInstallFolder + R"(\Velmora.exe)";
+const std::string kUninstaller = kInstallFolder + R"(\Uninstall.exe)";
+const std::string kUninstallKey = R"(HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora)";
+// The same places as the prefix holds them.
+const fs::path kInstalledProgram = kDriveC / "Program Files/Velmora/Velmora.exe";
+const fs::path kShortcut = kDriveC / "ProgramData/Microsoft/Windows/Start Menu/Programs/Аккорды.lnk";
+// The chart's title.
+const std::string kChartTitle = "Аккорды";
+
+const XDesktop* desktop = nullptr;
+XWindows* server = nullptr;
+
+// The environment of every Wine process here: the test prefix, quiet, the
+// test desktop's display and home. Wine is told not to offer its .NET and
+// HTML engines and not to copy Start-menu shortcuts into the Linux menus.
+Environment WineEnvironment() {
+  Environment environment = desktop->ClientEnvironment();
+  environment["WINEPREFIX"] = kPrefix.string();
+  environment["WINEDEBUG"] = "-all";
+  environment["WINEDLLOVERRIDES"] = "mscoree,mshtml=;winemenubuilder.exe=d";
+  environment["HOME"] = desktop->Home();
+  return environment;
+}
+
+struct Outcome {
+  bool ended = false;  // within the time allowed
+  int status = -1;     // the exit status, when it ended by exiting
+  std::string output;  // what it wrote to its standard output
+};
+
+// Waits up to `limit` for a child process to end; its exit status, or
+// nothing.
+std::optional<int> AwaitExit(pid_t pid, Clock::duration limit) {
+  for (const auto deadline = Clock::now() + limit;;) {
+    int status = 0;
+    const pid_t done = waitpid(pid, &status, WNOHANG);
+    if (done == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (done < 0 && errno != EINTR) return -1;
+    if (Clock::now() >= deadline) return std::nullopt;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+// Runs a command with `environment` added to this process's, its standard
+// output going to a file that is read once it has ended, so that what it
+// leaves running (Wine's server and services) cannot keep the reading
+// waiting. Killed if it has not ended within `limit`.
+Outcome Execute(const std::vector<std::string>& command, const Environment& environment, seconds limit) {
+  Outcome outcome;
+  std::FILE* output = std::tmpfile();
+  if (output == nullptr) return outcome;
+  std::vector<char*> argv;
+  for (const std::string& argument : command) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
+    dup2(open("/dev/null", O_RDONLY), STDIN_FILENO);
+    dup2(fileno(output), STDOUT_FILENO);
+    // Nothing of this process's own, such as its X connection, is handed on
+    // to Wine's server.
+    for (int fd = 3; fd < 256; ++fd) close(fd);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  if (pid > 0) {
+    if (const std::optional<int> status = AwaitExit(pid, limit)) {
+      outcome.ended = true;
+      outcome.status = *status;
+    } else {
+      kill(pid, SIGKILL);
+      AwaitExit(pid, seconds(5));
+    }
+    std::rewind(output);
+    for (int c; (c = std::fgetc(output)) != EOF;) outcome.output.push_back(static_cast<char>(c));
+  }
+  std::fclose(output);
+  return outcome;
+}
+
+Outcome Wine(const std::vector<std::string>& arguments, seconds limit = seconds(60)) {
+  std::vector<std::string> command{VELMORA_WINE};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return Execute(command, WineEnvironment(), limit);
+}
+
+// Waits until every process of the prefix has ended and its server with
+// them, which writes the registry back to the prefix's files.
+bool WineEnded() {
+  return Execute({VELMORA_WINESERVER, "--wait"}, WineEnvironment(), seconds(60)).ended;
+}
+
+// Whether a path under drive_c is one of the temporary folders that Windows
+// and Wine fill and empty as they go (windows/temp, users/*/Temp,
+// users/*/AppData/Local/Temp), or lies inside one.
+bool Temporary(const fs::path& relative) {
+  std::vector<std::string> parts;
+  for (const fs::path& part : relative) {
+    std::string name = part.string();
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    parts.push_back(name);
+  }
+  const auto starts = [&](std::vector<std::string> head) {
+    if (parts.size() < head.size()) return false;
+    for (std::size_t i = 0; i < head.size(); ++i) {
+      if (head[i] != "*" && head[i] != parts[i]) return false;
+    }
+    return true;
+  };
+  return starts({"windows", "temp"}) || starts({"users", "*", "temp"}) ||
+         starts({"users", "*", "appdata", "local", "temp"});
+}
+
+// Every file and folder on the prefix's drive C: but the temporary ones.
+std::set<std::string> DriveContents() {
+  std::set<std::string> contents;
+  for (auto entry = fs::recursive_directory_iterator(kDriveC); entry != fs::recursive_directory_iterator(); ++entry) {
+    const fs::path relative = entry->path().lexically_relative(kDriveC);
+    if (Temporary(relative)) {
+      entry.disable_recursion_pending();
+      continue;
+    }
+    contents.insert(relative.generic_string());
+  }
+  return contents;
+}
+
+// The registry keys, as the prefix's files hold them, that name Velmora or
+// lie under the uninstall entries.
+std::set<std::string> VelmoraKeys() {
+  std::set<std::string> keys;
+  for (const char* file : {"system.reg", "user.reg", "userdef.reg"}) {
+    std::ifstream in(kPrefix / file);
+    for (std::string line; std::getline(in, line);) {
+      if (line.empty() || line.front() != '[') continue;
+      std::string key = line.substr(0, line.find(']') + 1);
+      std::string lower = key;
+      std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+      if (lower.find("velmora") != std::string::npos ||
+          lower.find(R"(\\currentversion\\uninstall\\)") != std::string::npos) {
+        keys.insert(std::string(file) + " " + key);
+      }
+    }
+  }
+  return keys;
+}
+
+// What one set has that the other has not, one entry a line.
+std::string Missing(const std::set<std::string>& from, const std::set<std::string>& in) {
+  std::string text;
+  for (const std::string& entry : from) {
+    if (in.count(entry) == 0) text += "  " + entry + "\n";
+  }
+  return text.empty() ? "  nothing\n" : text;
+}
+
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The images of an icon file, each as its bytes.
+std::vector<std::string> IconImages(const std::string& ico) {
+  std::vector<std::string> images;
+  const auto number = [&](std::size_t at, int bytes) {
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | static_cast<std::uint8_t>(ico[at + i]);
+    return value;
+  };
+  if (ico.size() < 6) return images;
+  const std::uint32_t count = number(4, 2);
+  for (std::uint32_t i = 0; i < count && 6 + 16 * (i + 1) <= ico.size(); ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    const std::uint32_t size = number(entry + 8, 4), offset = number(entry + 12, 4);
+    if (offset + size <= ico.size()) images.push_back(ico.substr(offset, size));
+  }
+  return images;
+}
+
+// The icon a Windows program shows for itself, its first icon group, as an
+// icon file.
+std::string ProgramIcon(const fs::path& program) {
+  return Execute({VELMORA_WRESTOOL, "--extract", "--type=14", program.string()}, {}, seconds(30)).output;
+}
+
+// A version record's strings and numbers as text: the UTF-16 characters,
+// ASCII only, each run of NULs between them as one '|'; the fixed part's
+// numbers unreadable, but its signature's bytes kept in place.
+std::string VersionText(const std::string& record) {
+  std::string text;
+  for (std::size_t i = 0; i + 1 < record.size(); i += 2) {
+    const unsigned c = static_cast<std::uint8_t>(record[i]) | static_cast<std::uint8_t>(record[i + 1]) << 8;
+    if (c == 0) {
+      if (text.empty() || text.back() != '|') text.push_back('|');
+    } else {
+      text.push_back(c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?');
+    }
+  }
+  return text;
+}
+
+// A shell link's target and icon, read from the .lnk file's own bytes
+// (the Shell Link Binary File Format): the target's local path from the
+// link information, the icon's file from the string data and its index
+// from the header.
+struct ShellLink {
+  std::string target;
+  std::string iconFile;
+  int iconIndex = -1;
+};
+
+std::optional<ShellLink> ReadShellLink(const std::string& bytes) {
+  const auto u16 = [&](std::size_t at) -> std::optional<std::uint32_t> {
+    if (at + 2 > bytes.size()) return std::nullopt;
+    return static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8;
+  };
+  const auto u32 = [&](std::size_t at) -> std::optional<std::uint32_t> {
+    const auto low = u16(at), high = u16(at + 2);
+    if (!low || !high) return std::nullopt;
+    return *low | *high << 16;
+  };
+  constexpr std::uint32_t kHasIdList = 0x01, kHasLinkInfo = 0x02, kIsUnicode = 0x80;
+  const auto headerSize = u32(0), flags = u32(0x14), iconIndex = u32(0x38);
+  if (headerSize != 0x4CU || !flags || !iconIndex) return std::nullopt;
+  ShellLink link;
+  link.iconIndex = static_cast<std::int32_t>(*iconIndex);
+  std::size_t at = 0x4C;
+  if (*flags & kHasIdList) {
+    const auto size = u16(at);
+    if (!size) return std::nullopt;
+    at += 2 + *size;
+  }
+  if (*flags & kHasLinkInfo) {
+    const auto size = u32(at), infoFlags = u32(at + 8), pathOffset = u32(at + 16), suffixOffset = u32(at + 24);
+    if (!size || !infoFlags || !pathOffset || !suffixOffset || at + *size > bytes.size()) return std::nullopt;
+    // VolumeIDAndLocalBasePath: the local path, then the common suffix.
+    if (*infoFlags & 1) {
+      const std::string info = bytes.substr(at, *size);
+      link.target = info.c_str() + std::min<std::size_t>(*pathOffset, info.size());
+      link.target += info.c_str() + std::min<std::size_t>(*suffixOffset, info.size());
+    }
+    at += *size;
+  }
+  // The strings, each present when its flag is: name, relative path,
+  // working folder, arguments, icon file. A count of characters, then
+  // the characters; some writers count a closing NUL.
+  for (const std::uint32_t flag : {0x04U, 0x08U, 0x10U, 0x20U, 0x40U}) {
+    if (!(*flags & flag)) continue;
+    const auto count = u16(at);
+    if (!count) return std::nullopt;
+    at += 2;
+    const std::size_t width = (*flags & kIsUnicode) ? 2 : 1;
+    if (at + *count * width > bytes.size()) return std::nullopt;
+    std::string text;
+    for (std::size_t i = 0; i < *count; ++i) {
+      const std::uint32_t c = width == 2 ? *u16(at + 2 * i) : static_cast<std::uint8_t>(bytes[at + i]);
+      if (c == 0) break;
+      // The paths looked for are ASCII; anything else shows as '?'.
+      text.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+    }
+    at += *count * width;
+    if (flag == 0x40U) link.iconFile = text;
+  }
+  return link;
+}
+
+// The values of a registry key as `reg query` lists them: name to type and
+// data.
+std::map<std::string, std::pair<std::string, std::string>> RegistryValues(const std::string& listing) {
+  std::map<std::string, std::pair<std::string, std::string>> values;
+  const std::regex line(R"(^ {4}(\S+) {4}(REG_\w+) {4}(.*?)\r?$)");
+  std::istringstream in(listing);
+  for (std::string text; std::getline(in, text);) {
+    std::smatch match;
+    if (std::regex_match(text, match, line)) values[match[1]] = {match[2], match[3]};
+  }
+  return values;
+}
+
+class WindowsInstaller : public testing::Test {
+ protected:
+  // The prefix as the installer found it, then installs.
+  static void SetUpTestSuite() {
+    if (!WineEnded()) {
+      setUpFailure = "the prefix's Wine server did not end";
+      return;
+    }
+    contentsBefore = DriveContents();
+    keysBefore = VelmoraKeys();
+    const Outcome install = Wine({VELMORA_INSTALLER, "/S"});
+    if (!install.ended || install.status != 0) {
+      setUpFailure = "the installer did not finish: " +
+                     (install.ended ? "exit status " + std::to_string(install.status) : std::string("timed out"));
+      return;
+    }
+    if (!WineEnded()) setUpFailure = "the installer's Wine server did not end";
+    contentsInstalled = DriveContents();
+  }
+
+  // Ends whatever Wine left running in the prefix, as the other tests of
+  // the prefix expect to find it.
+  static void TearDownTestSuite() {
+    Execute({VELMORA_WINESERVER, "--kill"}, WineEnvironment(), seconds(30));
+    WineEnded();
+  }
+
+  void SetUp() override { ASSERT_EQ(setUpFailure, "") << "installing failed"; }
+
+  static std::string setUpFailure;
+  static std::set<std::string> contentsBefore;
+  static std::set<std::string> contentsInstalled;
+  static std::set<std::string> keysBefore;
+};
+
+std::string WindowsInstaller::setUpFailure;
+std::set<std::string> WindowsInstaller::contentsBefore;
+std::set<std::string> WindowsInstaller::contentsInstalled;
+std::set<std::string> WindowsInstaller::keysBefore;
+
+TEST_F(WindowsInstaller, InstallsTheProgramItsUninstallerAndTheShortcutOnly) {
+  const std::set<std::string> expected = {
+      "Program Files/Velmora",
+      "Program Files/Velmora/Velmora.exe",
+      "Program Files/Velmora/Uninstall.exe",
+      "ProgramData/Microsoft/Windows/Start Menu/Programs/Аккорды.lnk",
+  };
+  std::set<std::string> added;
+  std::set_difference(contentsInstalled.begin(), contentsInstalled.end(), contentsBefore.begin(),
+                      contentsBefore.end(), std::inserter(added, added.end()));
+  EXPECT_TRUE(added == expected) << "added but not expected:\n"
+                                 << Missing(added, expected) << "expected but not added:\n"
+                                 << Missing(expected, added);
+  EXPECT_TRUE(std::includes(contentsInstalled.begin(), contentsInstalled.end(), contentsBefore.begin(),
+                            contentsBefore.end()))
+      << "the installer took away:\n"
+      << Missing(contentsBefore, contentsInstalled);
+  // The very program the build made, not another.
+  EXPECT_TRUE(FileBytes(kInstalledProgram) == FileBytes(VELMORA_WINDOWS_EXE))
+      << kInstalledProgram << " differs from " << VELMORA_WINDOWS_EXE;
+}
+
+// The installer and the uninstaller show the program's microphone, and the
+// installer's version record names the product, its version and its maker.
+TEST_F(WindowsInstaller, InstallerAndUninstallerCarryTheProgramsIconAndVersion) {
+  const std::vector<std::string> microphone = IconImages(FileBytes(VELMORA_PROGRAM_ICON));
+  ASSERT_FALSE(microphone.empty()) << VELMORA_PROGRAM_ICON;
+  EXPECT_TRUE(IconImages(ProgramIcon(VELMORA_INSTALLER)) == microphone) << "the installer's icon";
+  EXPECT_TRUE(IconImages(ProgramIcon(kInstalledProgram.parent_path() / "Uninstall.exe")) == microphone)
+      << "the uninstaller's icon";
+
+  const Outcome record =
+      Execute({VELMORA_WRESTOOL, "--extract", "--raw", "--type=16", VELMORA_INSTALLER}, {}, seconds(30));
+  // VS_FIXEDFILEINFO: its signature, its layout's version, then the file's
+  // and the product's version, each as two 32-bit numbers, the high one
+  // first.
+  unsigned part[4] = {};
+  ASSERT_EQ(std::sscanf(VELMORA_VERSION, "%u.%u.%u.%u", &part[0], &part[1], &part[2], &part[3]), 4);
+  std::string version;
+  for (const unsigned word : {part[1], part[0], part[3], part[2]}) version += {char(word & 0xFF), char(word >> 8)};
+  const std::size_t fixed = record.output.find("\xBD\x04\xEF\xFE");
+  EXPECT_TRUE(fixed != std::string::npos && record.output.substr(fixed + 8, 16) == version + version)
+      << "the installer's version record does not give " << VELMORA_VERSION;
+  const std::string text = VersionText(record.output);
+  for (const std::string pair : {"ProductName|Velmora|", "CompanyName|Velmora team|",
+                                 "ProductVersion|" VELMORA_VERSION "|", "FileVersion|" VELMORA_VERSION "|"}) {
+    EXPECT_NE(text.find(pair), std::string::npos) << "the installer's version record lacks " << pair << ": " << text;
+  }
+}
+
+TEST_F(WindowsInstaller, StartMenuShortcutOpensTheProgramWithItsIcon) {
+  const std::optional<ShellLink> link = ReadShellLink(FileBytes(kShortcut));
+  ASSERT_TRUE(link) << kShortcut << " is not a shell link";
+  EXPECT_EQ(link->target, kProgram);
+  // The program's own icon, the microphone: its first icon group.
+  EXPECT_EQ(link->iconFile, kProgram);
+  EXPECT_EQ(link->iconIndex, 0);
+}
+
+TEST_F(WindowsInstaller, RegistersItsUninstallerWithSettings) {
+  const Outcome query = Wine({"reg", "query", kUninstallKey});
+  EXPECT_TRUE(WineEnded());
+  ASSERT_TRUE(query.ended && query.status == 0) << kUninstallKey << " is missing:\n" << query.output;
+  auto values = RegistryValues(query.output);
+  using Value = std::pair<std::string, std::string>;
+  EXPECT_EQ(values["DisplayName"], Value("REG_SZ", "Velmora"));
+  EXPECT_EQ(values["DisplayVersion"], Value("REG_SZ", VELMORA_VERSION));
+  EXPECT_EQ(values["Publisher"], Value("REG_SZ", "Velmora team"));
+  EXPECT_EQ(values["DisplayIcon"], Value("REG_SZ", kProgram + ",0"));
+  EXPECT_EQ(values["InstallLocation"], Value("REG_SZ", kInstallFolder));
+  EXPECT_EQ(values["UninstallString"], Value("REG_SZ", "\"" + kUninstaller + "\""));
+  EXPECT_EQ(values["QuietUninstallString"], Value("REG_SZ", "\"" + kUninstaller + "\" /S"));
+  EXPECT_EQ(values["NoModify"], Value("REG_DWORD", "0x1"));
+  EXPECT_EQ(values["NoRepair"], Value("REG_DWORD", "0x1"));
+  // In KiB: at least the program's own size.
+  EXPECT_EQ(values["EstimatedSize"].first, "REG_DWORD");
+  EXPECT_GE(std::strtoul(values["EstimatedSize"].second.c_str(), nullptr, 16), fs::file_size(VELMORA_WINDOWS_EXE) / 1024);
+}
+
+TEST_F(WindowsInstaller, InstalledProgramShowsTheChart) {
+  const pid_t program = Spawn({VELMORA_WINE, kProgram}, WineEnvironment(), -1, Output::kShown);
+  std::vector<xcb_window_t> charts;
+  std::optional<int> exited;
+  for (const auto deadline = Clock::now() + seconds(60); Clock::now() < deadline;) {
+    charts = server->ClientsTitled(kChartTitle);
+    if (!charts.empty() || (exited = AwaitExit(program, Clock::duration::zero()))) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_EQ(charts.size(), 1U) << "the installed program showed no chart titled " << kChartTitle
+                               << (exited ? " and exited" : "");
+  if (!charts.empty() && !exited) {
+    // Closed as the title bar's close button does it: the window manager
+    // asks the window to close.
+    std::ostringstream id;
+    id << "0x" << std::hex << charts.front();
+    EXPECT_EQ(Execute({"wmctrl", "-i", "-c", id.str()}, desktop->ClientEnvironment(), seconds(10)).status, 0);
+    exited = AwaitExit(program, seconds(30));
+    EXPECT_EQ(exited, 0) << "the program did not exit cleanly once closed";
+  }
+  if (!exited) Stop(program, "Velmora.exe");
+  EXPECT_TRUE(WineEnded());
+}
+
+TEST_F(WindowsInstaller, UninstallerTakesAwayAllItMadeAndNothingElse) {
+  // A file of the user's own in the program's folder stays, and with it
+  // the folder.
+  const fs::path usersFile = kInstalledProgram.parent_path() / "Мои аккорды.txt";
+  std::ofstream(usersFile) << "Am F C G\n";
+  // The uninstaller copies itself to the temporary folder, starts the copy
+  // and exits; the copy's end is the prefix's processes' end.
+  const Outcome uninstall = Wine({kUninstaller, "/S"});
+  EXPECT_TRUE(uninstall.ended && uninstall.status == 0) << "the uninstaller did not finish";
+  EXPECT_TRUE(WineEnded()) << "the uninstaller did not end";
+  std::set<std::string> expected = contentsBefore;
+  expected.insert({"Program Files/Velmora", "Program Files/Velmora/Мои аккорды.txt"});
+  const std::set<std::string> contentsAfter = DriveContents();
+  EXPECT_TRUE(contentsAfter == expected) << "left behind:\n"
+                                         << Missing(contentsAfter, expected) << "taken away:\n"
+                                         << Missing(expected, contentsAfter);
+  const std::set<std::string> keysAfter = VelmoraKeys();
+  EXPECT_TRUE(keysAfter == keysBefore) << "left behind:\n"
+                                       << Missing(keysAfter, keysBefore) << "taken away:\n"
+                                       << Missing(keysBefore, keysAfter);
+  // The prefix as the installer found it, for the other tests.
+  std::error_code ignored;
+  fs::remove(usersFile, ignored);
+  fs::remove(usersFile.parent_path(), ignored);
+}
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char* argv[]) {
+  testing::InitGoogleTest(&argc, argv);
+  if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+  velmora::XDesktop desktop({"openbox"});
+  velmora::XWindows server(desktop.Display());
+  velmora::desktop = &desktop;
+  velmora::server = &server;
+  const int result = RUN_ALL_TESTS();
+  velmora::EndWithin(std::chrono::seconds(30));
+  return result;
+}
