@@ -20,7 +20,7 @@ target_compile_options(model_tests PRIVATE -Wno-restrict)
 add_test(NAME windows_model_tests COMMAND model_tests)
 # The Linux build that drives this one makes the prefix (tests/windows).
 set_tests_properties(windows_model_tests PROPERTIES
-  ENVIRONMENT "WINEPREFIX=${VELMORA_WINE_PREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
+  ENVIRONMENT "WINEPREFIX=${VELMORA_WINE_PREFIX};HOME=${VELMORA_WINE_PREFIX}-home;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d"
   FIXTURES_REQUIRED wine_96 RESOURCE_LOCK wine_96)
 
 # What the Linux-side tests of Velmora.exe read of its windows through the

@@ -76,7 +76,10 @@ WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop) {
   environment_ = desktop.ClientEnvironment();
   environment_["WINEPREFIX"] = VELMORA_WINE_PREFIX_DIR "/wine-" + std::string(std::getenv("VELMORA_TEST_DPI"));
   environment_["WINEDEBUG"] = "-all";
-  environment_["WINEDLLOVERRIDES"] = "mscoree,mshtml=";
+  // No .NET or HTML engine is installed, and nothing goes into the desktop's
+  // menus; what Wine writes for the user goes into the desktop's home.
+  environment_["WINEDLLOVERRIDES"] = "mscoree,mshtml=;winemenubuilder.exe=d";
+  environment_["HOME"] = desktop.Home();
   EndWineServer();
   std::vector<std::string> command = {"wine"};
   // A desktop smaller than the screen, so that it and its frame are seen
