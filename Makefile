@@ -1,5 +1,6 @@
 # Velmora: the two commands a user needs, plus the benchmarks and packaging.
 #   make run    build a Release build and start the chart
+#   make windows   cross-build Velmora.exe, build/release/windows/Velmora.exe
 #   make test   build a sanitized Debug build and run the whole test suite
 #   make bench  build a Release build and run the benchmarks
 #   make memcheck  run a whole session under valgrind's memcheck
@@ -9,20 +10,28 @@ GENERATOR := Ninja
 RELEASE := build/release
 DEBUG := build/debug
 
-.PHONY: deps run test bench memcheck package resources release debug runtime
+.PHONY: deps run test bench memcheck package resources release release-tree windows debug runtime
 
 deps:
 	@scripts/install-deps
 
-release: deps
+release-tree: deps
 	@cmake -S . -B $(RELEASE) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=ON >/dev/null
+
+release: release-tree
 	@cmake --build $(RELEASE)
+
+# Velmora.exe, cross-built with MinGW-w64 beside the Qt program.
+windows: release-tree
+	@cmake --build $(RELEASE) --target velmora-windows
+	@echo "Velmora.exe: $(RELEASE)/windows/Velmora.exe"
 
 debug: deps
 	@cmake -S . -B $(DEBUG) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_WERROR=ON -DVELMORA_BENCH=ON >/dev/null
 	@cmake --build $(DEBUG)
 
-run: release
+run: release-tree
+	@cmake --build $(RELEASE) --target velmora
 	$(RELEASE)/velmora
 
 test: debug
