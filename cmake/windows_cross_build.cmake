@@ -3,9 +3,13 @@
 # tree. The icons and the picture's pixels it carries are made by this
 # tree's tools first.
 # VELMORA_WINDOWS_EXE names the program it makes.
-find_program(VELMORA_MINGW_CXX x86_64-w64-mingw32-g++-posix)
-find_program(VELMORA_WINE wine)
-find_program(VELMORA_WINESERVER wineserver)
+# Looked for on PATH only, so that the PATH a build runs with decides.
+foreach(tool IN ITEMS MINGW_CXX:x86_64-w64-mingw32-g++-posix WINE:wine WINESERVER:wineserver)
+  string(REPLACE ":" ";" tool ${tool})
+  list(GET tool 0 var)
+  list(GET tool 1 program)
+  find_program(VELMORA_${var} ${program} NO_CMAKE_PATH NO_CMAKE_SYSTEM_PATH NO_CMAKE_ENVIRONMENT_PATH)
+endforeach()
 set(windows_default OFF)
 if(VELMORA_MINGW_CXX AND VELMORA_WINE AND VELMORA_WINESERVER)
   set(windows_default ON)

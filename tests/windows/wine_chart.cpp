@@ -1,5 +1,6 @@
 #include "wine_chart.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,7 +45,8 @@ pid_t SpawnWith(std::vector<std::string> command, const Environment& environment
   int in[2] = {-1, -1};
   int out[2] = {-1, -1};
   if (input) {
-    if (pipe(in) != 0 || pipe(out) != 0) throw std::runtime_error("no pipe for the probe");
+    // The test's own ends of the pipes go to no program started later.
+    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("no pipe for the probe");
     posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     for (int fd : {in[0], in[1], out[0], out[1]}) posix_spawn_file_actions_addclose(&actions, fd);
