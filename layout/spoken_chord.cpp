@@ -17,7 +17,14 @@ std::string Fingering(const std::array<float, kFretCount>& frets,
     }
     const auto fret = std::find(frets.begin(), frets.end(), lefts[marker]);
     // Only during the window's load does a marker stand off every fret.
-    text += fret == frets.end() ? std::string("?") : std::to_string(fret - frets.begin());
+    if (fret == frets.end()) {
+      text += '?';
+      continue;
+    }
+    // Frets 0 to 21: one or two digits.
+    const auto number = fret - frets.begin();
+    if (number >= 10) text += static_cast<char>('0' + number / 10);
+    text += static_cast<char>('0' + number % 10);
   }
   return text;
 }
