@@ -33,6 +33,7 @@
 #include "../desktop/bounded_end.h"
 #include "../desktop/x_desktop.h"
 #include "../desktop/x_windows.h"
+#include "wine_environment.h"
 
 namespace velmora {
 namespace {
@@ -55,18 +56,6 @@ const std::string kChartTitle = "Аккорды";
 
 const XDesktop* desktop = nullptr;
 XWindows* server = nullptr;
-
-// The environment of every Wine process here: the test prefix, quiet, the
-// test desktop's display and home. Wine is told not to offer its .NET and
-// HTML engines and not to copy Start-menu shortcuts into the Linux menus.
-Environment WineEnvironment() {
-  Environment environment = desktop->ClientEnvironment();
-  environment["WINEPREFIX"] = kPrefix.string();
-  environment["WINEDEBUG"] = "-all";
-  environment["WINEDLLOVERRIDES"] = "mscoree,mshtml=;winemenubuilder.exe=d";
-  environment["HOME"] = desktop->Home();
-  return environment;
-}
 
 struct Outcome {
   bool ended = false;  // within the time allowed
@@ -127,13 +116,13 @@ Outcome Execute(const std::vector<std::string>& command, const Environment& envi
 Outcome Wine(const std::vector<std::string>& arguments, seconds limit = seconds(60)) {
   std::vector<std::string> command{VELMORA_WINE};
   command.insert(command.end(), arguments.begin(), arguments.end());
-  return Execute(command, WineEnvironment(), limit);
+  return Execute(command, WineEnvironment(*desktop, kPrefix.string()), limit);
 }
 
 // Waits until every process of the prefix has ended and its server with
 // them, which writes the registry back to the prefix's files.
 bool WineEnded() {
-  return Execute({VELMORA_WINESERVER, "--wait"}, WineEnvironment(), seconds(60)).ended;
+  return Execute({VELMORA_WINESERVER, "--wait"}, WineEnvironment(*desktop, kPrefix.string()), seconds(60)).ended;
 }
 
 // Whether a path under drive_c is one of the temporary folders that Windows
@@ -346,7 +335,7 @@ class WindowsInstaller : public testing::Test {
   // Ends whatever Wine left running in the prefix, as the other tests of
   // the prefix expect to find it.
   static void TearDownTestSuite() {
-    Execute({VELMORA_WINESERVER, "--kill"}, WineEnvironment(), seconds(30));
+    Execute({VELMORA_WINESERVER, "--kill"}, WineEnvironment(*desktop, kPrefix.string()), seconds(30));
     WineEnded();
   }
 
@@ -443,7 +432,7 @@ TEST_F(WindowsInstaller, RegistersItsUninstallerWithSettings) {
 }
 
 TEST_F(WindowsInstaller, InstalledProgramShowsTheChart) {
-  const pid_t program = Spawn({VELMORA_WINE, kProgram}, WineEnvironment(), -1, Output::kShown);
+  const pid_t program = Spawn({VELMORA_WINE, kProgram}, WineEnvironment(*desktop, kPrefix.string()), -1, Output::kShown);
   std::vector<xcb_window_t> charts;
   std::optional<int> exited;
   for (const auto deadline = Clock::now() + seconds(60); Clock::now() < deadline;) {

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "../desktop/x_desktop.h"
+#include "wine_environment.h"
 
 extern char** environ;
 
@@ -75,13 +75,8 @@ OuterRect ParseRect(const std::string& text) {
 }  // namespace
 
 WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop) {
-  environment_ = desktop.ClientEnvironment();
-  environment_["WINEPREFIX"] = VELMORA_WINE_PREFIX_DIR "/wine-" + std::string(std::getenv("VELMORA_TEST_DPI"));
-  environment_["WINEDEBUG"] = "-all";
-  // No .NET or HTML engine is installed, and nothing goes into the desktop's
-  // menus; what Wine writes for the user goes into the desktop's home.
-  environment_["WINEDLLOVERRIDES"] = "mscoree,mshtml=;winemenubuilder.exe=d";
-  environment_["HOME"] = desktop.Home();
+  environment_ =
+      WineEnvironment(desktop, VELMORA_WINE_PREFIX_DIR "/wine-" + std::string(std::getenv("VELMORA_TEST_DPI")));
   EndWineServer();
   std::vector<std::string> command = {"wine"};
   // A desktop smaller than the screen, so that it and its frame are seen
