@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QString>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -31,21 +32,9 @@ bool VirtualDesktop() {
   return mode != nullptr && std::string(mode) == "virtual";
 }
 
+// The shared layouts' UTF-16 texts as the X server names windows.
 std::string Utf8(std::u16string_view text) {
-  std::string utf8;
-  for (char16_t c : text) {
-    if (c < 0x80) {
-      utf8 += static_cast<char>(c);
-    } else if (c < 0x800) {
-      utf8 += static_cast<char>(0xc0 | (c >> 6));
-      utf8 += static_cast<char>(0x80 | (c & 0x3f));
-    } else {
-      utf8 += static_cast<char>(0xe0 | (c >> 12));
-      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-      utf8 += static_cast<char>(0x80 | (c & 0x3f));
-    }
-  }
-  return utf8;
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
 }
 
 // Twips of the layouts in the chart's device pixels.
