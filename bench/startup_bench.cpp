@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "alternating_runs.h"
 #include "child_run.h"
 #include "sample_stats.h"
 #include "xvfb_server.h"
@@ -24,37 +25,16 @@ const std::vector<std::string> kDisplayVariables{"QT_QPA_PLATFORM", "DISPLAY", "
 
 const char* Verdict(bool met) { return met ? "PASS" : "MISS"; }
 
-double MiB(long kib) { return static_cast<double>(kib) / 1024; }
-
 void Measure(const std::string& platform, const std::vector<std::string>& environment) {
-  // One unmeasured run each, so that both find the files they read cached.
-  RunChild(VELMORA_FIRST_FRAME, environment, kTimeoutSeconds);
-  RunChild(FLOOR_FIRST_FRAME, environment, kTimeoutSeconds);
-
-  std::vector<double> programSeconds, floorSeconds, ratios, programMiB, floorMiB;
-  for (int pair = 0; pair < kPairs; ++pair) {
-    // Which of the two goes first alternates, so neither always follows the other.
-    ChildRun program{}, floor{};
-    if (pair % 2 == 0) {
-      program = RunChild(VELMORA_FIRST_FRAME, environment, kTimeoutSeconds);
-      floor = RunChild(FLOOR_FIRST_FRAME, environment, kTimeoutSeconds);
-    } else {
-      floor = RunChild(FLOOR_FIRST_FRAME, environment, kTimeoutSeconds);
-      program = RunChild(VELMORA_FIRST_FRAME, environment, kTimeoutSeconds);
-    }
-    programSeconds.push_back(program.seconds);
-    floorSeconds.push_back(floor.seconds);
-    ratios.push_back(program.seconds / floor.seconds);
-    programMiB.push_back(MiB(program.maxRssKiB));
-    floorMiB.push_back(MiB(floor.maxRssKiB));
-  }
-
-  const double ratio = Median(ratios);
-  const double programRss = Median(programMiB);
-  const double floorRss = Median(floorMiB);
+  const AlternatingRuns runs =
+      RunAlternately([&] { return RunChild(VELMORA_FIRST_FRAME, environment, kTimeoutSeconds); },
+                     [&] { return RunChild(FLOOR_FIRST_FRAME, environment, kTimeoutSeconds); }, kPairs);
+  const double ratio = Median(runs.ratios);
+  const double programRss = Median(runs.programMiB);
+  const double floorRss = Median(runs.floorMiB);
   std::printf("start-up to first frame, %s, %d runs each (medians):\n", platform.c_str(), kPairs);
   std::printf("  time     velmora %7.1f ms   floor %7.1f ms   ratio %.3f   target at most %.2f   %s\n",
-              Median(programSeconds) * 1000, Median(floorSeconds) * 1000, ratio, kMaxTimeRatio,
+              Median(runs.programSeconds) * 1000, Median(runs.floorSeconds) * 1000, ratio, kMaxTimeRatio,
               Verdict(ratio <= kMaxTimeRatio));
   std::printf("  peak RSS velmora %7.1f MiB  floor %7.1f MiB  +%.1f MiB   target at most floor + %.0f MiB   %s\n",
               programRss, floorRss, programRss - floorRss, kMaxExtraMiB,

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "alternating_runs.h"
 #include "child_run.h"
 #include "sample_stats.h"
 #include "xvfb_server.h"
@@ -42,38 +43,22 @@ int main() {
     if (!std::filesystem::exists(prefix + "/system.reg")) {
       RunChild(VELMORA_WINE, environment, kTimeoutSeconds, {"wineboot", "--init"});
     }
-    // The prefix's server runs throughout; one unmeasured run each, so that
-    // both find the files they read cached.
+    // The prefix's server runs throughout.
     try {
       // A server left running by someone else is ended first.
       RunChild(VELMORA_WINESERVER, environment, kTimeoutSeconds, {"--kill"});
     } catch (const std::runtime_error&) {
     }
     RunChild(VELMORA_WINESERVER, environment, kTimeoutSeconds, {"--persistent"});
-    RunChild(VELMORA_WINE, environment, kTimeoutSeconds, {VELMORA_FIRST_FRAME_EXE});
-    RunChild(VELMORA_WINE, environment, kTimeoutSeconds, {FLOOR_FIRST_FRAME_EXE});
-
-    std::vector<double> programSeconds, floorSeconds, ratios;
-    for (int pair = 0; pair < kPairs; ++pair) {
-      // Which of the two goes first alternates, so neither always follows the other.
-      ChildRun program{}, floor{};
-      if (pair % 2 == 0) {
-        program = RunChild(VELMORA_WINE, environment, kTimeoutSeconds, {VELMORA_FIRST_FRAME_EXE});
-        floor = RunChild(VELMORA_WINE, environment, kTimeoutSeconds, {FLOOR_FIRST_FRAME_EXE});
-      } else {
-        floor = RunChild(VELMORA_WINE, environment, kTimeoutSeconds, {FLOOR_FIRST_FRAME_EXE});
-        program = RunChild(VELMORA_WINE, environment, kTimeoutSeconds, {VELMORA_FIRST_FRAME_EXE});
-      }
-      programSeconds.push_back(program.seconds);
-      floorSeconds.push_back(floor.seconds);
-      ratios.push_back(program.seconds / floor.seconds);
-    }
+    const AlternatingRuns runs = RunAlternately(
+        [&] { return RunChild(VELMORA_WINE, environment, kTimeoutSeconds, {VELMORA_FIRST_FRAME_EXE}); },
+        [&] { return RunChild(VELMORA_WINE, environment, kTimeoutSeconds, {FLOOR_FIRST_FRAME_EXE}); }, kPairs);
     RunChild(VELMORA_WINESERVER, environment, kTimeoutSeconds, {"--kill"});
 
-    const double ratio = Median(ratios);
+    const double ratio = Median(runs.ratios);
     std::printf("start-up to first frame, Velmora.exe under Wine on Xvfb, %d runs each (medians):\n", kPairs);
     std::printf("  time     Velmora.exe %7.1f ms   floor %7.1f ms   ratio %.3f   target at most %.2f   %s\n",
-                Median(programSeconds) * 1000, Median(floorSeconds) * 1000, ratio, kMaxTimeRatio,
+                Median(runs.programSeconds) * 1000, Median(runs.floorSeconds) * 1000, ratio, kMaxTimeRatio,
                 Verdict(ratio <= kMaxTimeRatio));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "wine_startup_bench: %s\n", e.what());
