@@ -53,19 +53,19 @@ FormWindow::~FormWindow() {
 
 HWND FormWindow::AddControl(const wchar_t* className, DWORD style, int id, std::u16string_view text,
                             const twips::Rect& box, double pointSize, bool bold) {
-  const RECT r = ToDeviceRect(box, dpi_);
-  HWND control = CreateWindowExW(0, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                                 r.right - r.left, r.bottom - r.top, hwnd_,
+  HWND control = CreateWindowExW(0, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                  nullptr);
   HFONT font = CreateFormFont(pointSize, bold, dpi_);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   children_.push_back({control, box, pointSize, bold, font, 0});
+  Place(children_.back());
   return control;
 }
 
 HWND FormWindow::AddDropDownList(int id, const twips::Rect& box, int rows) {
   HWND list = AddControl(WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, id, u"", box);
+  // Placed again, now as a drop-down list.
   children_.back().dropDownRows = rows;
   Place(children_.back());
   return list;

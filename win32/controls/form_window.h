@@ -31,7 +31,8 @@ class FormWindow {
   HWND Handle() const { return hwnd_; }
   UINT Dpi() const { return dpi_; }
 
-  // A child control at its layout box, with its font (nullptr: the form's).
+  // A child control at its layout box, in the form font at `pointSize`: the
+  // form's default, 8.25 pt, where the layout sets no size of its own.
   HWND AddControl(const wchar_t* className, DWORD style, int id, std::u16string_view text,
                   const twips::Rect& box, double pointSize = 8.25, bool bold = false);
   // A drop-down list whose closed box is `box` and whose opened list shows
