@@ -30,4 +30,4 @@ target_compile_definitions(windows_installer_tests PRIVATE
 add_dependencies(windows_installer_tests velmora-windows-installer)
 add_test(NAME windows_installer COMMAND windows_installer_tests)
 set_tests_properties(windows_installer PROPERTIES
-  FIXTURES_REQUIRED wine_96 RESOURCE_LOCK wine_96 TIMEOUT 300 ${velmora_runtime_dir})
+  FIXTURES_REQUIRED wine_96 RESOURCE_LOCK wine_96 TIMEOUT 300 COST 1000 ${velmora_runtime_dir})
