@@ -5,6 +5,7 @@
 #include "controls/form_font.h"
 #include "controls/wide_text.h"
 #include "placement/dpi_twips.h"
+#include "placement/window_position.h"
 
 namespace velmora::win32 {
 namespace {
@@ -31,15 +32,16 @@ void RegisterFormClass(const wchar_t* className) {
 
 }  // namespace
 
-FormWindow::FormWindow(const Style& style)
-    : clientWidthTwips_(style.clientWidthTwips), clientHeightTwips_(style.clientHeightTwips), iconId_(style.iconId) {
+FormWindow::FormWindow(const Style& style, const DpiFunctions& dpiFunctions)
+    : dpiFunctions_(dpiFunctions),
+      clientWidthTwips_(style.clientWidthTwips), clientHeightTwips_(style.clientHeightTwips), iconId_(style.iconId) {
   RegisterFormClass(style.className);
   hwnd_ = CreateWindowExW(kExStyle, style.className, Wide(style.caption).c_str(), FormStyle(style.minimizeBox),
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormWindow::WindowProc));
-  ApplyDpi(GetDpiForWindow(hwnd_), nullptr);
+  ApplyDpi(WindowDpi(dpiFunctions_, hwnd_));
 }
 
 FormWindow::~FormWindow() {
@@ -50,6 +52,14 @@ FormWindow::~FormWindow() {
   if (bigIcon_) DestroyIcon(bigIcon_);
   if (smallIcon_) DestroyIcon(smallIcon_);
 }
+
+float FormWindow::Left() const { return WindowLeft(hwnd_, DesktopDpi(dpiFunctions_)); }
+
+float FormWindow::Top() const { return WindowTop(hwnd_, DesktopDpi(dpiFunctions_)); }
+
+void FormWindow::SetLeft(float twips) { SetWindowLeft(hwnd_, twips, DesktopDpi(dpiFunctions_)); }
+
+void FormWindow::SetTop(float twips) { SetWindowTop(hwnd_, twips, DesktopDpi(dpiFunctions_)); }
 
 HWND FormWindow::AddControl(const wchar_t* className, DWORD style, int id, std::u16string_view text,
                             const twips::Rect& box, double pointSize, bool bold) {
@@ -96,15 +106,15 @@ void FormWindow::Place(const Child& child) {
   if (wanted > 0 && wanted != field) SendMessageW(child.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
 }
 
-void FormWindow::ApplyDpi(UINT dpi, const RECT* suggested) {
+void FormWindow::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
-  RECT outer{0, 0, ToDevicePixels(clientWidthTwips_, dpi), ToDevicePixels(clientHeightTwips_, dpi)};
-  AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE, kExStyle, dpi);
-  RECT now{};
-  GetWindowRect(hwnd_, &now);
-  const POINT corner = suggested ? POINT{suggested->left, suggested->top} : POINT{now.left, now.top};
-  SetWindowPos(hwnd_, nullptr, corner.x, corner.y, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT client{0, 0, ToDevicePixels(clientWidthTwips_, dpi), ToDevicePixels(clientHeightTwips_, dpi)};
+  const RECT outer =
+      OuterForClient(dpiFunctions_, client, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), kExStyle, dpi);
+  // Only the size changes: the corner stays where the program or the user
+  // put it, so that a position handed over from the other window holds.
+  SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   for (Child& child : children_) {
     if (child.font) {
       HFONT font = CreateFormFont(child.pointSize, child.bold, dpi);
@@ -120,11 +130,11 @@ void FormWindow::ApplyDpi(UINT dpi, const RECT* suggested) {
 void FormWindow::SetIcons() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   HICON big = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
-                                            GetSystemMetricsForDpi(SM_CXICON, dpi_),
-                                            GetSystemMetricsForDpi(SM_CYICON, dpi_), LR_DEFAULTCOLOR));
+                                            SystemMetric(dpiFunctions_, SM_CXICON, dpi_),
+                                            SystemMetric(dpiFunctions_, SM_CYICON, dpi_), LR_DEFAULTCOLOR));
   HICON small = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
-                                              GetSystemMetricsForDpi(SM_CXSMICON, dpi_),
-                                              GetSystemMetricsForDpi(SM_CYSMICON, dpi_), LR_DEFAULTCOLOR));
+                                              SystemMetric(dpiFunctions_, SM_CXSMICON, dpi_),
+                                              SystemMetric(dpiFunctions_, SM_CYSMICON, dpi_), LR_DEFAULTCOLOR));
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
   SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
   if (bigIcon_) DestroyIcon(bigIcon_);
@@ -164,7 +174,10 @@ LRESULT FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_DPICHANGED:
-      ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      // The rectangle the system suggests would move the corner; it is
+      // left aside.
+      ApplyDpi(HIWORD(wParam));
+      DpiChanged();
       return 0;
     case WM_NCDESTROY: {
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);

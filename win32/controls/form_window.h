@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "layout/twips_rect.h"
+#include "placement/dpi_functions.h"
 
 namespace velmora::win32 {
 
 // A form: a top-level window with a fixed single border, a client area given
 // in twips, a button-face background and child controls laid out in twips.
-// It is created hidden; its controls follow its dots per inch.
+// It is created hidden. Its size and controls follow the dots per inch of
+// the screen it stands on; its Left and Top are positions on the desktop.
 class FormWindow {
  public:
   struct Style {
@@ -23,13 +25,19 @@ class FormWindow {
     int clientHeightTwips;
   };
 
-  explicit FormWindow(const Style& style);
+  FormWindow(const Style& style, const DpiFunctions& dpiFunctions);
   virtual ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
   HWND Handle() const { return hwnd_; }
   UINT Dpi() const { return dpi_; }
+
+  // Left and Top: the outer top-left corner on the screen, in twips.
+  float Left() const;
+  float Top() const;
+  void SetLeft(float twips);
+  void SetTop(float twips);
 
   // A child control at its layout box, in the form font at `pointSize`: the
   // form's default, 8.25 pt, where the layout sets no size of its own.
@@ -49,6 +57,8 @@ class FormWindow {
   virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // The top-level window is being destroyed.
   virtual void Destroyed() {}
+  // The form has been laid out anew at another density.
+  virtual void DpiChanged() {}
 
  private:
   struct Child {
@@ -65,10 +75,11 @@ class FormWindow {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   // Sizes the window for its client area and lays its controls out anew at
-  // `dpi`, keeping the outer top-left corner.
-  void ApplyDpi(UINT dpi, const RECT* suggested);
+  // `dpi`, keeping the outer top-left corner where it was put.
+  void ApplyDpi(UINT dpi);
   void SetIcons();
 
+  const DpiFunctions& dpiFunctions_;
   HWND hwnd_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   int clientWidthTwips_;

@@ -27,8 +27,8 @@ void RegisterPictureClass() {
 
 }  // namespace
 
-FretboardPicture::FretboardPicture(HWND form, int id, float leftTwips, float topTwips)
-    : leftTwips_(leftTwips), topTwips_(topTwips) {
+FretboardPicture::FretboardPicture(HWND form, int id, float leftTwips, float topTwips, UINT dpi)
+    : leftTwips_(leftTwips), topTwips_(topTwips), dpi_(dpi) {
   RegisterPictureClass();
   // Reacts to nothing: clicks pass to the form.
   hwnd_ = CreateWindowExW(WS_EX_TRANSPARENT, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_DISABLED, 0, 0, 0, 0, form,
@@ -47,6 +47,11 @@ void FretboardPicture::PlaceMarkers(float leftTwips, const std::array<int, kStri
   for (std::size_t i = 0; i < markers_.size(); ++i) {
     markers_[i] = MarkerShape{leftTwips, static_cast<float>(topsTwips[i]), true};
   }
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void FretboardPicture::SetDpi(UINT dpi) {
+  dpi_ = dpi;
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -79,14 +84,13 @@ void FretboardPicture::Paint() {
   HDC dc = BeginPaint(hwnd_, &paint);
   RECT client{};
   GetClientRect(hwnd_, &client);
-  const UINT dpi = GetDpiForWindow(hwnd_);
 
   // Composed off screen, so that a marker never shows without its picture.
   HDC canvas = CreateCompatibleDC(dc);
   HBITMAP surface = CreateCompatibleBitmap(dc, client.right, client.bottom);
   HGDIOBJ oldSurface = SelectObject(canvas, surface);
 
-  const bool doubled = dpi > USER_DEFAULT_SCREEN_DPI;
+  const bool doubled = dpi_ > USER_DEFAULT_SCREEN_DPI;
   HBITMAP& picture = doubled ? picture2x_ : picture_;
   if (!picture) picture = LoadPictureResource(doubled ? VELMORA_FRETBOARD_2X : VELMORA_FRETBOARD);
   BITMAP size{};
@@ -102,7 +106,7 @@ void FretboardPicture::Paint() {
   SelectObject(source, oldSource);
   DeleteDC(source);
 
-  DrawMarkers(canvas, dpi);
+  DrawMarkers(canvas);
   BitBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
   SelectObject(canvas, oldSurface);
   DeleteObject(surface);
@@ -110,20 +114,20 @@ void FretboardPicture::Paint() {
   EndPaint(hwnd_, &paint);
 }
 
-void FretboardPicture::DrawMarkers(HDC dc, UINT dpi) const {
+void FretboardPicture::DrawMarkers(HDC dc) const {
   // A marker is a one-pixel box drawn as a yellow disc centred on it, half a
   // pixel right of and below its Left and Top.
   HBRUSH yellow = CreateSolidBrush(kMarkerYellow);
   HGDIOBJ oldBrush = SelectObject(dc, yellow);
   HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
   const double halfPixel = twips::kPerPixel / 2;
-  const double radius = form1_layout::kMarkerDiscRadiusPixels * dpi / USER_DEFAULT_SCREEN_DPI;
+  const double radius = form1_layout::kMarkerDiscRadiusPixels * dpi_ / USER_DEFAULT_SCREEN_DPI;
   const double diameter = 2 * radius;
   // S1 is drawn first, S6 last: S6 lies in front.
   for (const MarkerShape& marker : markers_) {
     if (!marker.visible) continue;
-    const double x = ToDevicePixelsExact(marker.left + halfPixel - leftTwips_, dpi);
-    const double y = ToDevicePixelsExact(marker.top + halfPixel - topTwips_, dpi);
+    const double x = ToDevicePixelsExact(marker.left + halfPixel - leftTwips_, dpi_);
+    const double y = ToDevicePixelsExact(marker.top + halfPixel - topTwips_, dpi_);
     const int left = static_cast<int>(std::lround(x - radius));
     const int top = static_cast<int>(std::lround(y - radius));
     const int span = static_cast<int>(std::lround(diameter));

@@ -21,7 +21,8 @@ struct MarkerShape {
 // to S6 drawn in front of it. Positions are the form's twips.
 class FretboardPicture {
  public:
-  FretboardPicture(HWND form, int id, float leftTwips, float topTwips);
+  // `dpi`: the form's dots per inch.
+  FretboardPicture(HWND form, int id, float leftTwips, float topTwips, UINT dpi);
   ~FretboardPicture();
   FretboardPicture(const FretboardPicture&) = delete;
   FretboardPicture& operator=(const FretboardPicture&) = delete;
@@ -32,15 +33,18 @@ class FretboardPicture {
   void SetMarkerLeft(int string, float leftTwips);
   void SetMarkerVisible(int string, bool visible);
   void PlaceMarkers(float leftTwips, const std::array<int, kStringCount>& topsTwips);
+  // The form has moved to a screen of another density.
+  void SetDpi(UINT dpi);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
-  void DrawMarkers(HDC dc, UINT dpi) const;
+  void DrawMarkers(HDC dc) const;
 
   HWND hwnd_;
   float leftTwips_;
   float topTwips_;
+  UINT dpi_;
   std::array<MarkerShape, kStringCount> markers_{};
   // Decoded when first painted at each size.
   HBITMAP picture_ = nullptr;

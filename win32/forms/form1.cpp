@@ -24,9 +24,10 @@ constexpr int kOpenedListRows = 12;
 Form1::Form1(Forms& forms)
     // Minimize and close; no maximize.
     : FormWindow({kForm1Class, layout::kCaption, VELMORA_MICROPHONE_ICON, true, layout::kClientWidth,
-                  layout::kClientHeight}),
+                  layout::kClientHeight},
+                 forms.dpiFunctions()),
       Image1(Handle(), form1_ids::kImage1, static_cast<float>(layout::kImage1.left),
-             static_cast<float>(layout::kImage1.top)),
+             static_cast<float>(layout::kImage1.top), Dpi()),
       forms_(forms) {
   // Created in tab order: the tab key follows the order of creation. No two
   // of these controls overlap; the markers are drawn by the picture they lie
@@ -83,6 +84,8 @@ bool Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
   result = 0;
   return true;
 }
+
+void Form1::DpiChanged() { Image1.SetDpi(Dpi()); }
 
 void Form1::Destroyed() {
   // Closing the chart ends the program: it is the last window.

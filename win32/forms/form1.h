@@ -38,6 +38,7 @@ class Form1 : public FormWindow {
 
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void Destroyed() override;
+  void DpiChanged() override;
 
   Forms& forms_;
   Form1ChartView view_{*this};

@@ -17,7 +17,8 @@ namespace layout = form2_layout;
 Form2::Form2(Forms& forms)
     // Only the close button: no minimize, no maximize.
     : FormWindow({kForm2Class, layout::kCaption, VELMORA_NOTES_ICON, false, layout::kClientWidth,
-                  layout::kClientHeight}),
+                  layout::kClientHeight},
+                 forms.dpiFunctions()),
       forms_(forms) {
   // Created in tab order; no two of them overlap. OK is the only control
   // that takes the keyboard.
@@ -34,18 +35,18 @@ Form2::Form2(Forms& forms)
 }
 
 void Form2::Form_Load() {
-  const HWND chart = forms_.form1().Handle();
-  SetWindowLeft(Handle(), WindowLeft(chart));
-  SetWindowTop(Handle(), WindowTop(chart));
+  const Form1& chart = forms_.form1();
+  SetLeft(chart.Left());
+  SetTop(chart.Top());
 }
 
 void Form2::Command1_Click() { forms_.Unload(*this); }
 
 void Form2::Form_Unload(bool&) {
-  const HWND chart = forms_.form1().Handle();
-  ShowForm(chart);
-  SetWindowLeft(chart, WindowLeft(Handle()));
-  SetWindowTop(chart, WindowTop(Handle()));
+  Form1& chart = forms_.form1();
+  ShowForm(chart.Handle());
+  chart.SetLeft(Left());
+  chart.SetTop(Top());
 }
 
 bool Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

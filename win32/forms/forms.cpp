@@ -6,7 +6,7 @@
 
 namespace velmora::win32 {
 
-Forms::Forms() = default;
+Forms::Forms(const DpiFunctions& dpiFunctions) : dpiFunctions_(dpiFunctions) {}
 
 Forms::~Forms() = default;
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "accessibility/annotations.h"
+#include "placement/dpi_functions.h"
 
 namespace velmora::win32 {
 
@@ -13,7 +14,8 @@ class Form2;
 // by its name.
 class Forms {
  public:
-  Forms();
+  // `dpiFunctions`: where the windows' densities come from.
+  explicit Forms(const DpiFunctions& dpiFunctions = SystemDpiFunctions());
   ~Forms();
 
   // Loads the window if it is not loaded: creates it from its layout,
@@ -28,8 +30,10 @@ class Forms {
   void Start();
 
   const Annotations& annotations() const { return annotations_; }
+  const DpiFunctions& dpiFunctions() const { return dpiFunctions_; }
 
  private:
+  const DpiFunctions& dpiFunctions_;
   Annotations annotations_;
   std::unique_ptr<Form1> form1_;
   std::unique_ptr<Form2> form2_;

@@ -28,16 +28,16 @@ void ShowNow(HWND window) {
 
 }  // namespace
 
-float WindowLeft(HWND window) { return FromDevicePixels(OuterRect(window).left, GetDpiForWindow(window)); }
+float WindowLeft(HWND window, UINT desktopDpi) { return FromDevicePixels(OuterRect(window).left, desktopDpi); }
 
-float WindowTop(HWND window) { return FromDevicePixels(OuterRect(window).top, GetDpiForWindow(window)); }
+float WindowTop(HWND window, UINT desktopDpi) { return FromDevicePixels(OuterRect(window).top, desktopDpi); }
 
-void SetWindowLeft(HWND window, float twips) {
-  MoveCorner(window, ToDevicePixels(twips, GetDpiForWindow(window)), OuterRect(window).top);
+void SetWindowLeft(HWND window, float twips, UINT desktopDpi) {
+  MoveCorner(window, ToDevicePixels(twips, desktopDpi), OuterRect(window).top);
 }
 
-void SetWindowTop(HWND window, float twips) {
-  MoveCorner(window, OuterRect(window).left, ToDevicePixels(twips, GetDpiForWindow(window)));
+void SetWindowTop(HWND window, float twips, UINT desktopDpi) {
+  MoveCorner(window, OuterRect(window).left, ToDevicePixels(twips, desktopDpi));
 }
 
 void ShowForm(HWND window) {

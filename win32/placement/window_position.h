@@ -5,11 +5,15 @@
 namespace velmora::win32 {
 
 // A window's Left and Top: the outer top-left corner on the screen, in
-// twips, converted with the window's own dots per inch.
-float WindowLeft(HWND window);
-float WindowTop(HWND window);
-void SetWindowLeft(HWND window, float twips);
-void SetWindowTop(HWND window, float twips);
+// twips. The screen is one coordinate space, even where its monitors have
+// different scales: positions are converted with the desktop's one density,
+// never with the density of the monitor a window stands on, so that a corner
+// read from one window and written to another lands on the same device
+// pixel wherever the two windows stand.
+float WindowLeft(HWND window, UINT desktopDpi);
+float WindowTop(HWND window, UINT desktopDpi);
+void SetWindowLeft(HWND window, float twips, UINT desktopDpi);
+void SetWindowTop(HWND window, float twips, UINT desktopDpi);
 
 // Shows a window in answer to the user, with the keyboard. Inside a
 // ShowAfterPlacing scope the window is shown only when the scope ends, so
