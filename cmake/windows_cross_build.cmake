@@ -23,7 +23,7 @@ endif()
 # Where its tests find the Wine prefix they run in (tests/windows).
 set(windows_test_arguments)
 if(VELMORA_TESTS)
-  set(windows_test_arguments -DVELMORA_WINE_PREFIX=${PROJECT_BINARY_DIR}/tests/windows/wine-96)
+  set(windows_test_arguments -DVELMORA_WINE_PREFIX=${PROJECT_BINARY_DIR}/tests/windows/wine-unit)
 endif()
 
 include(ExternalProject)

@@ -14,14 +14,25 @@ add_executable(model_tests
   model/chord_chart_test.cpp)
 target_link_libraries(model_tests PRIVATE velmora_model GTest::gtest_main)
 target_link_options(model_tests PRIVATE -static)
+add_test(NAME windows_model_tests COMMAND model_tests)
+
+# Velmora.exe's windows handing the chart's corner over on monitors of
+# different scales, the densities supplied; windows that no screen shows.
+add_executable(placement_tests win32/placement/monitor_handover_test.cpp ${VELMORA_RESOURCE_SCRIPT})
+target_link_libraries(placement_tests PRIVATE velmora_win32 GTest::gtest)
+target_link_options(placement_tests PRIVATE -static)
+add_test(NAME windows_placement_tests COMMAND placement_tests)
+
 # GCC 12 warns of an overlap inside libstdc++'s std::string at -O3 where
 # there is none (GCC bug 105329).
 target_compile_options(model_tests PRIVATE -Wno-restrict)
-add_test(NAME windows_model_tests COMMAND model_tests)
-# The Linux build that drives this one makes the prefix (tests/windows).
-set_tests_properties(windows_model_tests PROPERTIES
+target_compile_options(placement_tests PRIVATE -Wno-restrict)
+
+# The Linux build that drives this one makes the prefix (tests/windows), with
+# Wine's display-less driver.
+set_tests_properties(windows_model_tests windows_placement_tests PROPERTIES
   ENVIRONMENT "WINEPREFIX=${VELMORA_WINE_PREFIX};HOME=${VELMORA_WINE_PREFIX}-home;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d"
-  FIXTURES_REQUIRED wine_96 RESOURCE_LOCK wine_96)
+  FIXTURES_REQUIRED wine_unit RESOURCE_LOCK wine_unit)
 
 # What the Linux-side tests of Velmora.exe read of its windows through the
 # system, from a process of their own under Wine.

@@ -75,8 +75,7 @@ OuterRect ParseRect(const std::string& text) {
 }  // namespace
 
 WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop) {
-  environment_ =
-      WineEnvironment(desktop, VELMORA_WINE_PREFIX_DIR "/wine-" + std::string(std::getenv("VELMORA_TEST_DPI")));
+  environment_ = WineEnvironment(desktop, std::getenv("VELMORA_WINE_PREFIX"));
   EndWineServer();
   std::vector<std::string> command = {"wine"};
   // A desktop smaller than the screen, so that it and its frame are seen
