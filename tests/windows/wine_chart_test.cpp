@@ -12,6 +12,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "../desktop/bounded_end.h"
 #include "../desktop/x_desktop.h"
@@ -244,12 +245,19 @@ TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
   chart_->WaitFor([](const ChartState& s) { return s.focus == 104; }, "gave the About button the keyboard");
   const std::string aboutTitle = Utf8(form2_layout::kCaption);
   // Moved to odd pixels or left alone; closed by OK or by the title bar.
-  const struct {
+  // Inside Wine's own desktop also dragged partly off its left edge, and
+  // opened there on the next trip: under an X window manager Wine marks the
+  // places it asks for as the program's, and the manager keeps such windows
+  // wholly on the screen.
+  struct Trip {
     int dx;
     int dy;
     bool closeByTitleBar;
-  } trips[] = {{0, 0, false}, {-37, 53, false}, {0, 0, true}, {91, -29, true}, {-5, -3, false}};
-  for (const auto& trip : trips) {
+    bool offTheLeft = false;
+  };
+  std::vector<Trip> trips = {{0, 0, false}, {-37, 53, false}, {0, 0, true}, {91, -29, true}, {-5, -3, false}};
+  if (VirtualDesktop()) trips.insert(trips.end(), {{0, 0, false, true}, {0, 0, true}});
+  for (const Trip& trip : trips) {
     const ChartState before = chart_->State();
     desktop->PressKeys("space");
     const ChartState open = chart_->WaitFor(
@@ -258,8 +266,9 @@ TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
     EXPECT_EQ(open.about.left, before.chart.left);
     EXPECT_EQ(open.about.top, before.chart.top);
 
-    OuterRect target{open.about.left + trip.dx, open.about.top + trip.dy};
-    if (trip.dx != 0 || trip.dy != 0) {
+    const int dx = trip.offTheLeft ? -43 - open.about.left : trip.dx;
+    OuterRect target{open.about.left + dx, open.about.top + trip.dy};
+    if (dx != 0 || trip.dy != 0) {
       if (VirtualDesktop()) {
         // Wine draws the title bar: drag it with the mouse.
         const auto window = server_->ClientsTitled("velmora - Wine desktop").at(0);
@@ -267,12 +276,12 @@ TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
         const int x = corners->client.x + open.about.left + 60;
         const int y = corners->client.y + open.about.top + 8;
         RunCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " mousedown 1 mousemove " +
-            std::to_string(x + trip.dx / 2) + " " + std::to_string(y + trip.dy / 2) + " mousemove " +
-            std::to_string(x + trip.dx) + " " + std::to_string(y + trip.dy) + " mouseup 1");
+            std::to_string(x + dx / 2) + " " + std::to_string(y + trip.dy / 2) + " mousemove " +
+            std::to_string(x + dx) + " " + std::to_string(y + trip.dy) + " mouseup 1");
       } else {
         const auto window = server_->ClientsTitled(aboutTitle).at(0);
         const auto corners = server_->Corners(window);
-        RunCommand("xdotool windowmove " + std::to_string(window) + " " + std::to_string(corners->client.x + trip.dx) +
+        RunCommand("xdotool windowmove " + std::to_string(window) + " " + std::to_string(corners->client.x + dx) +
             " " + std::to_string(corners->client.y + trip.dy));
       }
       chart_->WaitFor([&](const ChartState& s) { return s.about.left == target.left && s.about.top == target.top; },
