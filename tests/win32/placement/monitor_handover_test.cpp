@@ -230,6 +230,24 @@ TEST(WithoutPerMonitorFunctions, ChartIsLaidOutAtTheSystemDensityAndHandsOverExa
   EXPECT_EQ(Corner(chart.Handle()).y, moved.y);
 }
 
+// Windows 8.1: the monitor's density, but none of the window-level functions.
+HRESULT WINAPI MonitorAt144(HMONITOR, int, UINT* x, UINT* y) {
+  *x = *y = 144;
+  return S_OK;
+}
+
+TEST(WithOnlyTheMonitorsDensity, ChartIsLaidOutAtTheMonitorsDensity) {
+  DpiFunctions windows81;
+  windows81.getDpiForMonitor = &MonitorAt144;
+  Forms forms(windows81);
+  forms.Start();
+  Form1& chart = forms.form1();
+  EXPECT_EQ(chart.Dpi(), 144U);
+  const SIZE client = ExpectedClient(form1_layout::kClientWidth, form1_layout::kClientHeight, 144);
+  EXPECT_EQ(ClientSize(chart.Handle()).cx, client.cx);
+  EXPECT_EQ(ClientSize(chart.Handle()).cy, client.cy);
+}
+
 }  // namespace
 }  // namespace velmora::win32
 
