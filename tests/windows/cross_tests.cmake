@@ -21,7 +21,7 @@ add_test(NAME windows_model_tests COMMAND model_tests)
 # The Linux build that drives this one makes the prefix (tests/windows).
 set_tests_properties(windows_model_tests PROPERTIES
   ENVIRONMENT "WINEPREFIX=${VELMORA_WINE_PREFIX};HOME=${VELMORA_WINE_PREFIX}-home;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d"
-  FIXTURES_REQUIRED wine_96 RESOURCE_LOCK wine_96)
+  FIXTURES_REQUIRED wine_96 RESOURCE_LOCK wine_96 LABELS wine)
 
 # What the Linux-side tests of Velmora.exe read of its windows through the
 # system, from a process of their own under Wine.
