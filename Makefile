@@ -5,12 +5,13 @@
 #   make bench  build a Release build and run the benchmarks
 #   make memcheck  run a whole session under valgrind's memcheck
 #   make package   build the Debian package, the RPM and the Windows installer
+#   make screenshots   the README's pictures of both programs, docs/screenshot-*.png
 
 GENERATOR := Ninja
 RELEASE := build/release
 DEBUG := build/debug
 
-.PHONY: deps run test bench memcheck package resources release release-tree windows debug runtime
+.PHONY: deps run test bench memcheck package screenshots resources release release-tree windows debug runtime
 
 deps:
 	@scripts/install-deps
@@ -62,6 +63,11 @@ memcheck: deps runtime
 # the package target builds first).
 package: release
 	@cmake --build $(RELEASE) --target package
+
+# The README's pictures, taken of the Release build's programs on a test
+# desktop (scripts/screenshots).
+screenshots: release
+	@scripts/screenshots $(RELEASE)
 
 # Redraws the committed fretboard pictures.
 resources: debug

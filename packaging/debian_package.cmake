@@ -3,7 +3,7 @@
 # ships it.
 include(${CMAKE_CURRENT_SOURCE_DIR}/debian_font_package.cmake)
 
-# Liberation Sans stands in for the windows' "MS Sans Serif" (ui/controls/form_font.cpp).
+# Liberation Sans stands in for the windows' "MS Sans Serif" (qt/controls/form_font.cpp).
 velmora_debian_font_package("Liberation Sans" form_font_package)
 
 # What a Debian package carries beside the program: the copyright file, the

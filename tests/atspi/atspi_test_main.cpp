@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <exception>
 
-#include "../desktop/bounded_end.h"
-#include "../desktop/x_desktop.h"
+#include "bounded_end.h"
 #include "reader_session.h"
 #include "screen_reader.h"
+#include "x_desktop.h"
 
 namespace {
 velmora::XDesktop* runningDesktop = nullptr;

@@ -10,11 +10,11 @@
 #include <thread>
 #include <vector>
 
-#include "../desktop/processes.h"
-#include "../desktop/x_desktop.h"
 #include "chart_words.h"
+#include "processes.h"
 #include "reader_session.h"
 #include "screen_reader.h"
+#include "x_desktop.h"
 
 namespace velmora {
 namespace {

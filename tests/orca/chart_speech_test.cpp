@@ -12,11 +12,11 @@
 #include <thread>
 #include <vector>
 
-#include "../atspi/chart_words.h"
-#include "../desktop/processes.h"
-#include "../desktop/x_desktop.h"
+#include "chart_words.h"
 #include "orca_reader.h"
+#include "processes.h"
 #include "speech_transcript.h"
+#include "x_desktop.h"
 
 namespace velmora {
 namespace {

@@ -10,8 +10,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "../desktop/processes.h"
-#include "../desktop/x_desktop.h"
+#include "processes.h"
+#include "x_desktop.h"
 
 namespace velmora {
 namespace {

@@ -56,7 +56,7 @@ grep -E "not found|not installed" configure.log || {
   echo "FAIL: configuring did not say what is missing"
   exit 1
 }
-env PATH="$work/bin" "$cmake" --build build --target velmora model_tests ui_tests >build.log 2>&1 || {
+env PATH="$work/bin" "$cmake" --build build --target velmora model_tests qt_tests >build.log 2>&1 || {
   cat build.log
   exit 1
 }

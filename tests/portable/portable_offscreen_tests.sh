@@ -12,7 +12,7 @@ if readelf --dynamic "$build/velmora" | grep -q "Shared library: \[libxcb"; then
 fi
 
 "$build/tests/model_tests" --gtest_brief=1
-QT_QPA_PLATFORM=offscreen "$build/tests/ui_tests" --gtest_brief=1
+QT_QPA_PLATFORM=offscreen "$build/tests/qt_tests" --gtest_brief=1
 
 set +e
 message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$build/velmora" 2>&1)

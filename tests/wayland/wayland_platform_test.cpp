@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../desktop/wayland_desktop.h"
 #include "forms/forms.h"
+#include "wayland_desktop.h"
 #include "wayland_session.h"
 
 namespace velmora {

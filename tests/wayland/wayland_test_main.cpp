@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <chrono>
 
-#include "../desktop/bounded_end.h"
-#include "../desktop/wayland_desktop.h"
+#include "bounded_end.h"
+#include "wayland_desktop.h"
 #include "wayland_session.h"
 
 namespace {

@@ -32,7 +32,7 @@ target_compile_options(placement_tests PRIVATE -Wno-restrict)
 # Wine's display-less driver.
 set_tests_properties(windows_model_tests windows_placement_tests PROPERTIES
   ENVIRONMENT "WINEPREFIX=${VELMORA_WINE_PREFIX};HOME=${VELMORA_WINE_PREFIX}-home;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d"
-  FIXTURES_REQUIRED wine_unit RESOURCE_LOCK wine_unit)
+  FIXTURES_REQUIRED wine_unit RESOURCE_LOCK wine_unit LABELS wine)
 
 # What the Linux-side tests of Velmora.exe read of its windows through the
 # system, from a process of their own under Wine.

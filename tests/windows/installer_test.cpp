@@ -30,10 +30,10 @@
 #include <thread>
 #include <vector>
 
-#include "../desktop/bounded_end.h"
-#include "../desktop/x_desktop.h"
-#include "../desktop/x_windows.h"
+#include "bounded_end.h"
 #include "wine_environment.h"
+#include "x_desktop.h"
+#include "x_windows.h"
 
 namespace velmora {
 namespace {

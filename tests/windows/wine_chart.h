@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "../desktop/processes.h"
+#include "processes.h"
 
 namespace velmora {
 

@@ -14,15 +14,15 @@
 #include <optional>
 #include <vector>
 
-#include "../desktop/bounded_end.h"
-#include "../desktop/x_desktop.h"
-#include "../desktop/x_windows.h"
-#include "../ui/yellow_discs.h"
+#include "bounded_end.h"
 #include "chord_table.h"
 #include "fret_positions.h"
 #include "layout/form1_layout.h"
 #include "layout/form2_layout.h"
 #include "wine_chart.h"
+#include "x_desktop.h"
+#include "x_windows.h"
+#include "yellow_discs.h"
 
 namespace velmora {
 namespace {

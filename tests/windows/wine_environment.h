@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "../desktop/processes.h"
-#include "../desktop/x_desktop.h"
+#include "processes.h"
+#include "x_desktop.h"
 
 namespace velmora {
 

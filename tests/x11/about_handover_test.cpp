@@ -10,13 +10,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../desktop/x_desktop.h"
-#include "../desktop/x_windows.h"
-#include "../ui/shown_chart.h"
 #include "forms/forms.h"
 #include "placement/window_position.h"
+#include "shown_chart.h"
 #include "window_manager.h"
 #include "x11_session.h"
+#include "x_desktop.h"
+#include "x_windows.h"
 
 namespace velmora {
 namespace {

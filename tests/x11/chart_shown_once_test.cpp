@@ -7,11 +7,11 @@
 #include <QTest>
 #include <string>
 
-#include "../desktop/x_desktop.h"
-#include "../desktop/x_windows.h"
-#include "../ui/shown_chart.h"
+#include "shown_chart.h"
 #include "window_manager.h"
 #include "x11_session.h"
+#include "x_desktop.h"
+#include "x_windows.h"
 
 namespace velmora {
 namespace {

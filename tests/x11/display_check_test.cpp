@@ -6,9 +6,9 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "../desktop/x_desktop.h"
 #include "placement/display_check.h"
 #include "x11_session.h"
+#include "x_desktop.h"
 
 namespace velmora {
 namespace {

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <string>
 
-#include "../desktop/x_desktop.h"
-#include "../desktop/x_windows.h"
-#include "../ui/shown_chart.h"
+#include "shown_chart.h"
 #include "x11_session.h"
+#include "x_desktop.h"
+#include "x_windows.h"
 
 namespace velmora {
 namespace {

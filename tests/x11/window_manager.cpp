@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "../desktop/x_windows.h"
 #include "x11_session.h"
+#include "x_windows.h"
 
 namespace velmora {
 namespace {

@@ -8,10 +8,10 @@
 #include <chrono>
 #include <memory>
 
-#include "../desktop/bounded_end.h"
-#include "../desktop/x_desktop.h"
-#include "../desktop/x_windows.h"
+#include "bounded_end.h"
 #include "x11_session.h"
+#include "x_desktop.h"
+#include "x_windows.h"
 
 namespace {
 const velmora::XDesktop* runningDesktop = nullptr;

@@ -11,9 +11,9 @@
 #include <random>
 #include <set>
 
-#include "../shown_chart.h"
 #include "chord_table.h"
 #include "forms/forms.h"
+#include "shown_chart.h"
 
 namespace velmora {
 namespace {

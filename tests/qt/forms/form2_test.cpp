@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../shown_chart.h"
 #include "forms/forms.h"
 #include "placement/twips.h"
 #include "placement/window_position.h"
+#include "shown_chart.h"
 
 namespace velmora {
 namespace {

@@ -8,11 +8,11 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "../../model/picks.h"
-#include "../yellow_discs.h"
 #include "chord_table.h"
 #include "forms/form1.h"
 #include "forms/forms.h"
+#include "picks.h"
+#include "yellow_discs.h"
 
 namespace velmora {
 namespace {

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../shown_chart.h"
 #include "forms/form1.h"
 #include "forms/forms.h"
+#include "shown_chart.h"
 
 namespace velmora {
 namespace {

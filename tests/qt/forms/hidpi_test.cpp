@@ -7,13 +7,13 @@
 
 #include <QTest>
 
-#include "../../model/picks.h"
-#include "../shown_chart.h"
-#include "../yellow_discs.h"
 #include "chord_table.h"
 #include "forms/forms.h"
+#include "picks.h"
 #include "placement/twips.h"
 #include "placement/window_position.h"
+#include "shown_chart.h"
+#include "yellow_discs.h"
 
 namespace velmora {
 namespace {
