@@ -1,9 +1,9 @@
 // The About window's hand-over of the chart's corner on a desktop of two
-// monitors at different scales, and on a system without the per-monitor
-// functions. The densities are supplied to the program: the window system
-// here has one scale, so the monitors are drawn over it, and the system's
-// message of a window that has landed on a monitor of another scale is sent
-// as Windows sends it, after the move that took it there.
+// monitors at different scales, and on systems without the per-monitor
+// functions. The window system here has one scale, so the densities are
+// supplied to the program, and the system's message of a window that has
+// landed on a monitor of another scale is sent as Windows sends it: after
+// the move that took it there, suggesting a rectangle elsewhere.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,7 +12,6 @@
 #include <string>
 #include <tuple>
 
-#include "controls/form_window.h"
 #include "forms/control_ids.h"
 #include "forms/form1.h"
 #include "forms/form2.h"
@@ -23,13 +22,12 @@
 namespace velmora::win32 {
 namespace {
 
-// Two monitors side by side: A, the primary, from x 0, and B from x 2560.
-constexpr int kMonitorWidth = 2560;
-constexpr int kMonitorHeight = 1600;
-UINT dpiOfA = USER_DEFAULT_SCREEN_DPI;
-UINT dpiOfB = USER_DEFAULT_SCREEN_DPI;
-// The density the system holds for each window: it changes when the
-// window lands on the other monitor, as the system then tells the window.
+// Monitor A, the primary, from x 0; monitor B from x 2560.
+constexpr LONG kMonitorB = 2560;
+UINT dpiOfA = 96;
+UINT dpiOfB = 96;
+// The density the system holds for each form, changed as it lands on the
+// other monitor.
 std::map<HWND, UINT> held;
 
 RECT OuterOf(HWND window) {
@@ -39,61 +37,36 @@ RECT OuterOf(HWND window) {
 }
 
 // The monitor that holds the larger part of the window decides.
-UINT MonitorDpi(const RECT& r) {
-  const auto width = [&](LONG from, LONG to) { return std::max(0L, std::min(r.right, to) - std::max(r.left, from)); };
-  return width(-100000, kMonitorWidth) >= width(kMonitorWidth, 100000) ? dpiOfA : dpiOfB;
-}
+UINT MonitorDpi(const RECT& r) { return kMonitorB - r.left >= r.right - kMonitorB ? dpiOfA : dpiOfB; }
 
 UINT WINAPI DpiForWindow(HWND window) {
   const auto found = held.find(window);
   return found != held.end() ? found->second : MonitorDpi(OuterOf(window));
 }
-
-// The system's density is the primary monitor's.
 UINT WINAPI DpiForSystem() { return dpiOfA; }
-
-// The window system here draws every frame at its one scale.
+// Frames are drawn here at the one scale.
 BOOL WINAPI FrameAtOneScale(RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT) {
   return AdjustWindowRectEx(rect, style, menu, exStyle);
 }
 
-bool IsForm(HWND window) {
-  wchar_t name[32] = {};
-  GetClassNameW(window, name, 32);
-  return std::wstring(name) == kForm1Class || std::wstring(name) == kForm2Class;
-}
-
-// After a form has moved or been sized: if it now stands on a monitor of
-// another scale, the system's message, with a suggested rectangle whose
-// corner lies elsewhere, as the system's often does.
 LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam) {
   const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-  if (code == HC_ACTION && IsForm(sent->hwnd)) {
-    if (sent->message == WM_NCDESTROY) {
-      held.erase(sent->hwnd);
-    } else if (sent->message == WM_WINDOWPOSCHANGED) {
-      const RECT now = OuterOf(sent->hwnd);
+  wchar_t name[16] = {};
+  GetClassNameW(sent->hwnd, name, 16);
+  if (code == HC_ACTION && (std::wstring(name) == kForm1Class || std::wstring(name) == kForm2Class)) {
+    if (sent->message == WM_NCDESTROY) held.erase(sent->hwnd);
+    if (sent->message == WM_WINDOWPOSCHANGED) {
+      RECT now = OuterOf(sent->hwnd);
       const UINT dpi = MonitorDpi(now);
-      const auto found = held.find(sent->hwnd);
-      if (found == held.end()) {
-        held[sent->hwnd] = dpi;
-      } else if (found->second != dpi) {
-        found->second = dpi;
-        RECT suggested{now.left + 37, now.top + 23, now.right + 37, now.bottom + 23};
-        SendMessageW(sent->hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+      const auto [entry, added] = held.try_emplace(sent->hwnd, dpi);
+      if (!added && entry->second != dpi) {
+        entry->second = dpi;
+        OffsetRect(&now, 37, 23);
+        SendMessageW(sent->hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&now));
       }
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// The functions of this system with the densities replaced.
-DpiFunctions TwoMonitors() {
-  DpiFunctions functions = SystemDpiFunctions();
-  functions.getDpiForWindow = &DpiForWindow;
-  functions.getDpiForSystem = &DpiForSystem;
-  functions.adjustWindowRectExForDpi = &FrameAtOneScale;
-  return functions;
 }
 
 POINT Corner(HWND window) {
@@ -101,151 +74,87 @@ POINT Corner(HWND window) {
   return {r.left, r.top};
 }
 
-SIZE ClientSize(HWND window) {
-  RECT r{};
-  GetClientRect(window, &r);
-  return {r.right, r.bottom};
-}
-
-SIZE ExpectedClient(int widthTwips, int heightTwips, UINT dpi) {
-  return {MulDiv(widthTwips, static_cast<int>(dpi), 1440), MulDiv(heightTwips, static_cast<int>(dpi), 1440)};
-}
-
 void MoveTo(HWND window, POINT corner) {
   SetWindowPos(window, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A click on a form's button, as the button tells its form.
-void Click(HWND form, HWND button, int id) {
-  SendMessageW(form, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+void Click(const FormWindow& form, HWND button, int id) {
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-std::string Text(POINT p) { return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; }
-
-// Monitor A's and B's dots per inch.
-class MonitorHandover : public testing::TestWithParam<std::tuple<UINT, UINT>> {
- protected:
-  void SetUp() override {
-    std::tie(dpiOfA, dpiOfB) = GetParam();
-    held.clear();
-    hook_ = SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterMessage, nullptr, GetCurrentThreadId());
-    ASSERT_NE(hook_, nullptr);
-  }
-  void TearDown() override {
-    UnhookWindowsHookEx(hook_);
-    held.clear();
-  }
-
-  UINT DpiAt(POINT corner) const { return corner.x < kMonitorWidth ? dpiOfA : dpiOfB; }
-
-  const DpiFunctions functions_ = TwoMonitors();
-
- private:
-  HHOOK hook_ = nullptr;
-};
-
-TEST_P(MonitorHandover, AboutOpensOnTheChartsCornerAndGivesTheChartItsOwnOnEitherMonitor) {
-  // Corners on odd device pixels, each monitor's window wholly on it.
-  const POINT onA{301, 213};
-  const POINT onB{kMonitorWidth + 517, 389};
-  for (const POINT chartAt : {onA, onB}) {
-    for (const POINT aboutTo : {onA, onB, chartAt}) {
-      SCOPED_TRACE("chart at " + Text(chartAt) + ", About taken to " + Text(aboutTo));
-      Forms forms(functions_);
-      forms.Start();
-      Form1& chart = forms.form1();
-      MoveTo(chart.Handle(), chartAt);
-      ASSERT_EQ(chart.Dpi(), DpiAt(chartAt));
-
-      Click(chart.Handle(), chart.Command1, form1_ids::kCommand1);
-      Form2& about = forms.form2();
-      const POINT opened = Corner(about.Handle());
-      EXPECT_EQ(opened.x, chartAt.x);
-      EXPECT_EQ(opened.y, chartAt.y);
-      EXPECT_EQ(about.Dpi(), DpiAt(chartAt));
-      const SIZE aboutClient = ExpectedClient(form2_layout::kClientWidth, form2_layout::kClientHeight, about.Dpi());
-      EXPECT_EQ(ClientSize(about.Handle()).cx, aboutClient.cx);
-      EXPECT_EQ(ClientSize(about.Handle()).cy, aboutClient.cy);
-
-      MoveTo(about.Handle(), aboutTo);
-      ASSERT_EQ(Corner(about.Handle()).x, aboutTo.x) << "the corner did not survive the change of scale";
-      ASSERT_EQ(Corner(about.Handle()).y, aboutTo.y) << "the corner did not survive the change of scale";
-      Click(about.Handle(), about.Command1, form2_ids::kCommand1);
-
-      const POINT back = Corner(chart.Handle());
-      EXPECT_EQ(back.x, aboutTo.x);
-      EXPECT_EQ(back.y, aboutTo.y);
-      EXPECT_EQ(chart.Dpi(), DpiAt(aboutTo));
-      const SIZE chartClient = ExpectedClient(form1_layout::kClientWidth, form1_layout::kClientHeight, chart.Dpi());
-      EXPECT_EQ(ClientSize(chart.Handle()).cx, chartClient.cx);
-      EXPECT_EQ(ClientSize(chart.Handle()).cy, chartClient.cy);
-      EXPECT_TRUE(IsWindowVisible(chart.Handle()));
-    }
-  }
+// The form's client area is its layout's at its own density.
+void ExpectLaidOut(const FormWindow& form, int widthTwips, int heightTwips, UINT dpi) {
+  RECT client{};
+  GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(form.Dpi(), dpi);
+  EXPECT_EQ(client.right, MulDiv(widthTwips, static_cast<int>(dpi), 1440));
+  EXPECT_EQ(client.bottom, MulDiv(heightTwips, static_cast<int>(dpi), 1440));
 }
 
-TEST_P(MonitorHandover, CornerStaysWhereTheSystemsSuggestionWouldMoveIt) {
-  Forms forms(functions_);
+// The round trip: the chart at `chartAt`, About opened on it and taken to
+// `aboutTo`, OK; the corners meet on the same device pixel both ways.
+void RoundTrip(const DpiFunctions& functions, POINT chartAt, POINT aboutTo, UINT chartDpi, UINT aboutDpi) {
+  SCOPED_TRACE("chart at " + std::to_string(chartAt.x) + ", About taken to " + std::to_string(aboutTo.x));
+  Forms forms(functions);
   forms.Start();
   Form1& chart = forms.form1();
-  const POINT corner{-43, 1501};
-  MoveTo(chart.Handle(), corner);
-  const UINT other = chart.Dpi() == dpiOfA ? dpiOfB : dpiOfA;
-  RECT suggested{10, 10, 700, 300};
-  SendMessageW(chart.Handle(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
-  EXPECT_EQ(Corner(chart.Handle()).x, corner.x);
-  EXPECT_EQ(Corner(chart.Handle()).y, corner.y);
-  EXPECT_EQ(chart.Dpi(), other);
-  const SIZE client = ExpectedClient(form1_layout::kClientWidth, form1_layout::kClientHeight, other);
-  EXPECT_EQ(ClientSize(chart.Handle()).cx, client.cx);
-  EXPECT_EQ(ClientSize(chart.Handle()).cy, client.cy);
+  MoveTo(chart.Handle(), chartAt);
+  Click(chart, chart.Command1, form1_ids::kCommand1);
+  Form2& about = forms.form2();
+  EXPECT_EQ(Corner(about.Handle()).x, chartAt.x);
+  EXPECT_EQ(Corner(about.Handle()).y, chartAt.y);
+  ExpectLaidOut(about, form2_layout::kClientWidth, form2_layout::kClientHeight, chartDpi);
+
+  MoveTo(about.Handle(), aboutTo);
+  Click(about, about.Command1, form2_ids::kCommand1);
+  EXPECT_EQ(Corner(chart.Handle()).x, aboutTo.x);
+  EXPECT_EQ(Corner(chart.Handle()).y, aboutTo.y);
+  ExpectLaidOut(chart, form1_layout::kClientWidth, form1_layout::kClientHeight, aboutDpi);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, MonitorHandover,
+// Monitor A's and B's dots per inch.
+class TwoMonitors : public testing::TestWithParam<std::tuple<UINT, UINT>> {};
+
+TEST_P(TwoMonitors, CornersAreHandedOverExactlyOnEitherMonitor) {
+  std::tie(dpiOfA, dpiOfB) = GetParam();
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterMessage, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  DpiFunctions functions = SystemDpiFunctions();
+  functions.getDpiForWindow = &DpiForWindow;
+  functions.getDpiForSystem = &DpiForSystem;
+  functions.adjustWindowRectExForDpi = &FrameAtOneScale;
+  // Odd device pixels, partly off the desktop too; each window stands
+  // mostly on its monitor.
+  const POINT onA{-43, 213};
+  const POINT onB{kMonitorB + 517, 1389};
+  for (const POINT chartAt : {onA, onB}) {
+    for (const POINT aboutTo : {onA, onB}) {
+      RoundTrip(functions, chartAt, aboutTo, MonitorDpi({chartAt.x, 0, chartAt.x + 1, 0}),
+                MonitorDpi({aboutTo.x, 0, aboutTo.x + 1, 0}));
+    }
+  }
+  UnhookWindowsHookEx(hook);
+  held.clear();
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, TwoMonitors,
                          testing::Values(std::tuple{96U, 144U}, std::tuple{144U, 96U}, std::tuple{192U, 96U},
                                          std::tuple{96U, 192U}));
 
-// Windows 7: none of the newer functions; one density for everything.
-TEST(WithoutPerMonitorFunctions, ChartIsLaidOutAtTheSystemDensityAndHandsOverExactly) {
-  const DpiFunctions windows7;
-  Forms forms(windows7);
-  forms.Start();
-  Form1& chart = forms.form1();
-  const UINT dpi = DesktopDpi(windows7);
-  EXPECT_EQ(chart.Dpi(), dpi);
-  const SIZE client = ExpectedClient(form1_layout::kClientWidth, form1_layout::kClientHeight, dpi);
-  EXPECT_EQ(ClientSize(chart.Handle()).cx, client.cx);
-  EXPECT_EQ(ClientSize(chart.Handle()).cy, client.cy);
-
-  const POINT corner{-43, 211};
-  MoveTo(chart.Handle(), corner);
-  Click(chart.Handle(), chart.Command1, form1_ids::kCommand1);
-  Form2& about = forms.form2();
-  EXPECT_EQ(Corner(about.Handle()).x, corner.x);
-  EXPECT_EQ(Corner(about.Handle()).y, corner.y);
-  const POINT moved{333, -41};
-  MoveTo(about.Handle(), moved);
-  Click(about.Handle(), about.Command1, form2_ids::kCommand1);
-  EXPECT_EQ(Corner(chart.Handle()).x, moved.x);
-  EXPECT_EQ(Corner(chart.Handle()).y, moved.y);
-}
-
-// Windows 8.1: the monitor's density, but none of the window-level functions.
+// Windows 8.1 has only the monitor's density, Windows 7 none of the newer
+// functions.
 HRESULT WINAPI MonitorAt144(HMONITOR, int, UINT* x, UINT* y) {
   *x = *y = 144;
   return S_OK;
 }
 
-TEST(WithOnlyTheMonitorsDensity, ChartIsLaidOutAtTheMonitorsDensity) {
+TEST(OlderSystems, FormsAreLaidOutAtTheirOneDensityAndHandOverExactly) {
   DpiFunctions windows81;
   windows81.getDpiForMonitor = &MonitorAt144;
-  Forms forms(windows81);
-  forms.Start();
-  Form1& chart = forms.form1();
-  EXPECT_EQ(chart.Dpi(), 144U);
-  const SIZE client = ExpectedClient(form1_layout::kClientWidth, form1_layout::kClientHeight, 144);
-  EXPECT_EQ(ClientSize(chart.Handle()).cx, client.cx);
-  EXPECT_EQ(ClientSize(chart.Handle()).cy, client.cy);
+  RoundTrip(windows81, {-43, 211}, {333, -41}, 144, 144);
+  const DpiFunctions windows7;
+  RoundTrip(windows7, {-43, 211}, {333, -41}, DesktopDpi(windows7), DesktopDpi(windows7));
 }
 
 }  // namespace
