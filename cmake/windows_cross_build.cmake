@@ -40,6 +40,10 @@ ExternalProject_Add(velmora-windows
     -DVELMORA_TESTS=${VELMORA_TESTS}
     -DVELMORA_BENCH=${VELMORA_BENCH}
     -DVELMORA_WERROR=${VELMORA_WERROR}
+    # The same time stamps and signatures as the packages beside it.
+    -DVELMORA_SOURCE_DATE_EPOCH=${VELMORA_SOURCE_DATE_EPOCH}
+    -DVELMORA_SIGN_CERT=${VELMORA_SIGN_CERT}
+    -DVELMORA_SIGN_KEY=${VELMORA_SIGN_KEY}
     ${windows_test_arguments}
   BUILD_BYPRODUCTS ${VELMORA_WINDOWS_EXE}
   INSTALL_COMMAND ""
