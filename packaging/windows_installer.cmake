@@ -32,7 +32,7 @@ add_custom_command(
   BYPRODUCTS ${VELMORA_UNINSTALLER}
   COMMAND ${VELMORA_MAKENSIS} -V2 -WX -INPUTCHARSET UTF8 ${script}
   DEPENDS ${script} ${VELMORA_WINDOWS_EXE} ${VELMORA_PROGRAM_ICON} velmora-windows velmora-icons
-          ${CMAKE_CURRENT_SOURCE_DIR}/authenticode_sign.cmake
+          ${CMAKE_CURRENT_SOURCE_DIR}/authenticode_sign.cmake ${VELMORA_AUTHENTICODE_SIGNER}
   COMMENT "Making the Windows installer Velmora-${PROJECT_VERSION}-win64.exe"
   VERBATIM)
 add_custom_target(velmora-windows-installer ALL DEPENDS ${VELMORA_INSTALLER})
