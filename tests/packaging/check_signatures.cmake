@@ -40,6 +40,7 @@ foreach(signed_unsigned IN ITEMS "windows/Velmora.exe|${UNSIGNED_EXE}"
   message("${name}: Authenticode digest ${digest}")
   # The installer carries the signed programs, so its digest is its own.
   if(unsigned)
+    file(REMOVE ${work}/unsigned.der)
     run("osslsigncode extract-data ${unsigned}" ${OSSLSIGNCODE} extract-data -h sha256
         -in ${unsigned} -out ${work}/unsigned.der)
     file(READ ${work}/unsigned.der data HEX)
