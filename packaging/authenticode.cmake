@@ -12,14 +12,11 @@ set(VELMORA_AUTHENTICODE_SIGN ${CMAKE_COMMAND} -DCERT=${VELMORA_SIGN_CERT} -DKEY
   -DOSSLSIGNCODE=${VELMORA_OSSLSIGNCODE} -DEPOCH=${VELMORA_SOURCE_DATE_EPOCH}
   -P ${CMAKE_CURRENT_LIST_DIR}/authenticode_sign.cmake)
 
-# The certificate signed with, or nothing: what decides whether a program
-# that is up to date must be signed, or linked anew without a signature.
-set(signer "unsigned")
-if(VELMORA_SIGN_CERT)
-  file(SHA256 ${VELMORA_SIGN_CERT} signer)
-endif()
+# The certificate signed with, VELMORA_SIGNER (packaging/signing_keys.cmake):
+# what decides whether a program that is up to date must be signed anew,
+# or linked anew without a signature.
 set(VELMORA_AUTHENTICODE_SIGNER ${CMAKE_BINARY_DIR}/authenticode-signer.txt)
-file(CONFIGURE OUTPUT ${VELMORA_AUTHENTICODE_SIGNER} CONTENT "${signer}\n")
+file(CONFIGURE OUTPUT ${VELMORA_AUTHENTICODE_SIGNER} CONTENT "${VELMORA_SIGNER}\n")
 
 # velmora_authenticode_sign(<target>): signs the program <target> once it
 # is linked.

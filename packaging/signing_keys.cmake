@@ -19,6 +19,12 @@ if(NOT VELMORA_SIGN_CERT STREQUAL "" OR NOT VELMORA_SIGN_KEY STREQUAL "")
   endforeach()
   message(STATUS "Authenticode-signing the Windows programs with ${VELMORA_SIGN_CERT}")
 endif()
+# Which certificate, by its digest, or none: a new certificate in the same
+# file signs the programs anew, in this build and in the cross build.
+set(VELMORA_SIGNER "unsigned")
+if(VELMORA_SIGN_CERT)
+  file(SHA256 ${VELMORA_SIGN_CERT} VELMORA_SIGNER)
+endif()
 if(VELMORA_GPG_KEY)
   find_program(VELMORA_GPG gpg REQUIRED)
   find_program(VELMORA_RPMSIGN rpmsign REQUIRED)
