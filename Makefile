@@ -5,13 +5,14 @@
 #   make bench  build a Release build and run the benchmarks
 #   make memcheck  run a whole session under valgrind's memcheck
 #   make package   build the Debian package, the RPM and the Windows installer
+#   make reproduce build the release twice and check that the files are the same
 #   make screenshots   the README's pictures of both programs, docs/screenshot-*.png
 
 GENERATOR := Ninja
 RELEASE := build/release
 DEBUG := build/debug
 
-.PHONY: deps run test bench memcheck package screenshots resources release release-tree windows debug runtime
+.PHONY: deps run test bench memcheck package reproduce screenshots resources release release-tree windows debug runtime
 
 deps:
 	@scripts/install-deps
@@ -60,9 +61,16 @@ memcheck: deps runtime
 # The Debian package, build/release/velmora_<version>_<arch>.deb, the RPM,
 # build/release/velmora-<version>-1.<arch>.rpm, and the Windows installer,
 # build/release/Velmora-<version>-win64.exe (part of the default build, which
-# the package target builds first).
+# the package target builds first), and build/release/SHA256SUMS of them and
+# windows/Velmora.exe. Signed where keys are given (README, "For packagers").
 package: release
 	@cmake --build $(RELEASE) --target package
+	@cmake --build $(RELEASE) --target velmora-checksums
+
+# Two builds of the current commit in two other folders, compared file by
+# file (scripts/reproduce).
+reproduce: deps
+	@scripts/reproduce
 
 # The README's pictures, taken of the Release build's programs on a test
 # desktop (scripts/screenshots).

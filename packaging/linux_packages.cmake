@@ -29,8 +29,20 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
+# Every package packs the same bytes from the same commit: the staged
+# files' times and permissions are made the release's, and so are the
+# Debian package's archive members' permissions; the RPM is signed where a
+# GnuPG key is given.
+set(CPACK_VELMORA_SOURCE_DATE_EPOCH ${VELMORA_SOURCE_DATE_EPOCH})
+set(CPACK_VELMORA_GPG_KEY ${VELMORA_GPG_KEY})
+set(CPACK_VELMORA_RPMSIGN ${VELMORA_RPMSIGN})
+set(CPACK_VELMORA_GPG ${VELMORA_GPG})
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/deb_archive_modes.cmake
+  ${CMAKE_CURRENT_SOURCE_DIR}/rpm_signing.cmake)
+
 include(${CMAKE_CURRENT_SOURCE_DIR}/debian_package.cmake)
 include(${CMAKE_CURRENT_SOURCE_DIR}/rpm_package.cmake)
+list(APPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/reproducible_staging.cmake)
 
 # `package_source` packs the source tree; keep the build trees and the
 # repository out of it.

@@ -29,8 +29,13 @@ set(CPACK_RPM_PACKAGE_URL https://velmora.invalid/)
 set(CPACK_PACKAGE_RELOCATABLE OFF)
 # The Packager tag comes from the macro. No debuginfo package is made, so
 # the /usr/lib/.build-id links that would point into one are left out too.
-set(CPACK_RPM_SPEC_MORE_DEFINE
-  "%define packager ${CPACK_PACKAGE_CONTACT}\n%define _build_id_links none")
+# The build time is SOURCE_DATE_EPOCH (packaging/reproducible_staging.cmake
+# sets it), no file is dated later, and the build host is the project's,
+# not the machine's.
+string(CONCAT CPACK_RPM_SPEC_MORE_DEFINE
+  "%define packager ${CPACK_PACKAGE_CONTACT}\n%define _build_id_links none\n"
+  "%define use_source_date_epoch_as_buildtime 1\n%define clamp_mtime_to_source_date_epoch 1\n"
+  "%define source_date_epoch_from_changelog 0\n%define _buildhost velmora.invalid")
 
 velmora_rpm_changelog(${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog
   ${CPACK_RPM_PACKAGE_RELEASE} ${CMAKE_CURRENT_BINARY_DIR}/rpm/changelog)

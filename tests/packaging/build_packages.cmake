@@ -1,8 +1,10 @@
-# Makes the packages as `make package` does: configures and builds the source
-# SOURCE_DIR as a Release build in WORK_DIR/build (with GENERATOR), then packs
-# it with CPACK into WORK_DIR/package, once for each of CPack's generators the
-# build chose: the Debian package, and the RPM where rpmbuild is found.
-# Neither step may print a CMake warning.
+# Makes the release as `make package` does, signed with throwaway keys made
+# here in WORK_DIR/keys: a self-signed code-signing certificate and its key
+# (OPENSSL) and a GnuPG key without a passphrase in a home of its own (GPG),
+# its public half exported to public.asc. Configures and builds the source
+# SOURCE_DIR as a Release build in WORK_DIR/build (with GENERATOR), with
+# Velmora.exe and its installer where WINDOWS is on, then packs it and
+# writes SHA256SUMS there. No step may print a CMake warning.
 cmake_minimum_required(VERSION 3.25)
 
 # run(<what> <command>...): runs the command, failing on an error or a
@@ -18,12 +20,30 @@ function(run what)
   if(output MATCHES "CMake Warning")
     message(FATAL_ERROR "${what} warns:\n${output}")
   endif()
+  set(output "${output}" PARENT_SCOPE)
 endfunction()
 
+set(keys ${WORK_DIR}/keys)
+file(REMOVE_RECURSE ${keys})
+file(MAKE_DIRECTORY ${keys}/gnupg)
+file(CHMOD ${keys}/gnupg PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+run("Making the certificate" ${OPENSSL} req -x509 -newkey rsa:2048 -nodes -days 2
+    -subj "/CN=Velmora test signing" -keyout ${keys}/key.pem -out ${keys}/cert.pem)
+set(ENV{GNUPGHOME} ${keys}/gnupg)
+run("Making the GnuPG key" ${GPG} --batch --passphrase "" --quick-gen-key
+    "Velmora test <test@velmora.invalid>" rsa2048 sign never)
+run("Listing the GnuPG key" ${GPG} --batch --with-colons --list-secret-keys)
+string(REGEX MATCH "\nfpr:+([0-9A-F]+):" _ "${output}")
+set(fingerprint ${CMAKE_MATCH_1})
+run("Exporting the GnuPG key" ${GPG} --batch --armor --output ${keys}/public.asc --export ${fingerprint})
+
+set(ENV{VELMORA_SIGN_CERT} ${keys}/cert.pem)
+set(ENV{VELMORA_SIGN_KEY} ${keys}/key.pem)
+set(ENV{VELMORA_GPG_KEY} ${fingerprint})
 set(build ${WORK_DIR}/build)
-# The packages carry the Linux program only, so Velmora.exe is not cross-built.
 run("Configuring" ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${build} -G ${GENERATOR}
-    -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DVELMORA_WINDOWS=OFF)
-run("Building" ${CMAKE_COMMAND} --build ${build})
-file(REMOVE_RECURSE ${WORK_DIR}/package)
-run("cpack" ${CPACK} -B ${WORK_DIR}/package --config ${build}/CPackConfig.cmake)
+    -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DVELMORA_WINDOWS=${WINDOWS})
+run("Building and packing" ${CMAKE_COMMAND} --build ${build} --target package)
+run("Writing SHA256SUMS" ${CMAKE_COMMAND} --build ${build} --target velmora-checksums)
+# The agent that gpg started for the home.
+execute_process(COMMAND gpgconf --kill gpg-agent)

@@ -1,8 +1,8 @@
-// Velmora's Windows installer as a user meets it, under Wine in the tests'
-// 96 dpi prefix and on a test desktop of its own: installed silently (/S),
-// the installed program started and its chart shown, then uninstalled
-// silently. The cases run in order: the suite installs first, the last case
-// uninstalls.
+// Velmora's Windows installer as a user meets it, signed as a release is,
+// under Wine in the tests' 96 dpi prefix and on a test desktop of its own:
+// installed silently (/S), the installed program started and its chart
+// shown, then uninstalled silently. The cases run in order: the suite
+// installs first, the last case uninstalls.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -369,9 +369,12 @@ TEST_F(WindowsInstaller, InstallsTheProgramItsUninstallerAndTheShortcutOnly) {
                             contentsBefore.end()))
       << "the installer took away:\n"
       << Missing(contentsBefore, contentsInstalled);
-  // The very program the build made, not another.
+  // The very programs the build made and signed, not others.
   EXPECT_TRUE(FileBytes(kInstalledProgram) == FileBytes(VELMORA_WINDOWS_EXE))
       << kInstalledProgram << " differs from " << VELMORA_WINDOWS_EXE;
+  const fs::path installedUninstaller = kInstalledProgram.parent_path() / "Uninstall.exe";
+  EXPECT_TRUE(FileBytes(installedUninstaller) == FileBytes(VELMORA_UNINSTALLER))
+      << installedUninstaller << " differs from " << VELMORA_UNINSTALLER;
 }
 
 // The installer and the uninstaller show the program's microphone, and the

@@ -1,0 +1,74 @@
+# Checks the release BUILD_DIR that build_packages.cmake signed with the
+# throwaway keys in KEYS: OSSLSIGNCODE accepts the Authenticode signatures
+# of Velmora.exe, the uninstaller and the installer against the certificate,
+# and the digest each signature covers is the file's own; the digest of the
+# signed Velmora.exe and uninstaller is that of the unsigned ones of this
+# commit (UNSIGNED_EXE, UNSIGNED_UNINSTALLER), which osslsigncode works out
+# as the data it would sign. RPM accepts the RPM's signature with the public
+# key in a database of its own; GPG accepts SHA256SUMS.asc, and SHA256SUMS
+# gives the four files' digests.
+cmake_minimum_required(VERSION 3.25)
+set(ENV{GNUPGHOME} ${KEYS}/gnupg)
+set(work ${BUILD_DIR}/signature-checks)
+file(REMOVE_RECURSE ${work})
+file(MAKE_DIRECTORY ${work})
+
+# run(<what> <command>...): the command's output, failing with it when the
+# command fails.
+function(run what)
+  execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE output ERROR_VARIABLE output RESULT_VARIABLE result)
+  if(result)
+    message(FATAL_ERROR "${what} fails:\n${output}")
+  endif()
+  set(output "${output}" PARENT_SCOPE)
+endfunction()
+
+foreach(signed_unsigned IN ITEMS "windows/Velmora.exe|${UNSIGNED_EXE}"
+    "packaging/nsis/Uninstall.exe|${UNSIGNED_UNINSTALLER}" "Velmora-${VERSION}-win64.exe|")
+  string(REPLACE "|" ";" signed_unsigned "${signed_unsigned}")
+  list(GET signed_unsigned 0 name)
+  list(GET signed_unsigned 1 unsigned)
+  run("osslsigncode verify ${name}" ${OSSLSIGNCODE} verify -CAfile ${KEYS}/cert.pem -in ${BUILD_DIR}/${name})
+  if(NOT output MATCHES "\nSignature verification: ok\n"
+     OR NOT output MATCHES "\nCurrent message digest +: ([0-9A-F]+) *\nCalculated message digest +: ([0-9A-F]+)")
+    message(FATAL_ERROR "osslsigncode does not accept ${name}:\n${output}")
+  endif()
+  if(NOT CMAKE_MATCH_1 STREQUAL CMAKE_MATCH_2)
+    message(FATAL_ERROR "${name} was changed after signing:\n${output}")
+  endif()
+  string(TOLOWER ${CMAKE_MATCH_2} digest)
+  message("${name}: Authenticode digest ${digest}")
+  # The installer carries the signed programs, so its digest is its own.
+  if(unsigned)
+    file(REMOVE ${work}/unsigned.der)
+    run("osslsigncode extract-data ${unsigned}" ${OSSLSIGNCODE} extract-data -h sha256
+        -in ${unsigned} -out ${work}/unsigned.der)
+    file(READ ${work}/unsigned.der data HEX)
+    # The DER of the digest: an octet string of 32 bytes.
+    string(FIND "${data}" "0420${digest}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "The unsigned ${unsigned} has another Authenticode digest than the signed ${name}")
+    endif()
+  endif()
+endforeach()
+
+file(GLOB rpm ${BUILD_DIR}/velmora-${VERSION}-*.rpm)
+run("rpm --initdb" ${RPM} --dbpath ${work}/rpmdb --initdb)
+run("rpm --import" ${RPM} --dbpath ${work}/rpmdb --import ${KEYS}/public.asc)
+run("rpm -K" ${RPM} --dbpath ${work}/rpmdb -K ${rpm})
+if(NOT output MATCHES ": digests signatures OK\n$")
+  message(FATAL_ERROR "rpm does not accept the RPM's signature:\n${output}")
+endif()
+
+run("gpg --verify" ${GPG} --batch --verify ${BUILD_DIR}/SHA256SUMS.asc ${BUILD_DIR}/SHA256SUMS)
+execute_process(COMMAND gpgconf --kill gpg-agent)
+execute_process(COMMAND sha256sum -c SHA256SUMS WORKING_DIRECTORY ${BUILD_DIR}
+  OUTPUT_VARIABLE checked RESULT_VARIABLE result)
+string(REGEX REPLACE "velmora-${VERSION}-[^:]*\\.rpm" "velmora-${VERSION}-ARCH.rpm" checked "${checked}")
+string(REGEX REPLACE "velmora_${VERSION}_[^:]*\\.deb" "velmora_${VERSION}_ARCH.deb" checked "${checked}")
+set(expected "Velmora-${VERSION}-win64.exe: OK\nvelmora-${VERSION}-ARCH.rpm: OK\n"
+  "velmora_${VERSION}_ARCH.deb: OK\nwindows/Velmora.exe: OK\n")
+string(CONCAT expected ${expected})
+if(result OR NOT checked STREQUAL expected)
+  message(FATAL_ERROR "sha256sum -c SHA256SUMS says:\n${checked}")
+endif()
