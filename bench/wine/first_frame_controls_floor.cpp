@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "first_frame_painted.h"
+#include "floor_window.h"
 
 namespace {
 
@@ -44,18 +45,8 @@ HBITMAP Picture() {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  WNDCLASSEXW wc{sizeof wc};
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = instance;
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"ControlsFloor";
-  RegisterClassExW(&wc);
-  RECT outer{0, 0, 497, 136};
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  AdjustWindowRectEx(&outer, style, FALSE, 0);
-  HWND window = CreateWindowExW(0, L"ControlsFloor", L"Floor", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
-                                nullptr);
+  HWND window = velmora::bench::CreateFloorWindow(
+      instance, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN);
   HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
   Fill(Child(window, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, L"", {7, 7, 78, 250}, font), 12);
