@@ -21,7 +21,7 @@
 namespace velmora::bench {
 namespace {
 
-constexpr int kPairs = 15;
+constexpr int kPairs = 41;
 constexpr double kTimeoutSeconds = 60;
 constexpr double kMaxTimeRatio = 1.10;
 

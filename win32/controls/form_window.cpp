@@ -46,9 +46,7 @@ FormWindow::FormWindow(const Style& style, const DpiFunctions& dpiFunctions)
 
 FormWindow::~FormWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
-  for (const Child& child : children_) {
-    if (child.font) DeleteObject(child.font);
-  }
+  for (const Font& font : fonts_) DeleteObject(font.handle);
   if (bigIcon_) DestroyIcon(bigIcon_);
   if (smallIcon_) DestroyIcon(smallIcon_);
 }
@@ -63,28 +61,36 @@ void FormWindow::SetTop(float twips) { SetWindowTop(hwnd_, twips, DesktopDpi(dpi
 
 HWND FormWindow::AddControl(const wchar_t* className, DWORD style, int id, std::u16string_view text,
                             const twips::Rect& box, double pointSize, bool bold) {
-  HWND control = CreateWindowExW(0, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                 nullptr);
-  HFONT font = CreateFormFont(pointSize, bold, dpi_);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  children_.push_back({control, box, pointSize, bold, font, 0});
-  Place(children_.back());
-  return control;
+  return AddChild(className, style, id, text, box, pointSize, bold, 0);
 }
 
 HWND FormWindow::AddDropDownList(int id, const twips::Rect& box, int rows) {
-  HWND list = AddControl(WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, id, u"", box);
-  // Placed again, now as a drop-down list.
-  children_.back().dropDownRows = rows;
+  return AddChild(WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, id, u"", box, 8.25, false, rows);
+}
+
+HWND FormWindow::AddChild(const wchar_t* className, DWORD style, int id, std::u16string_view text,
+                          const twips::Rect& box, double pointSize, bool bold, int dropDownRows) {
+  HWND control = CreateWindowExW(0, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                 nullptr);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(pointSize, bold)), FALSE);
+  children_.push_back({control, box, pointSize, bold, true, dropDownRows});
   Place(children_.back());
-  return list;
+  return control;
 }
 
 HWND FormWindow::AddCustomControl(HWND control, const twips::Rect& box) {
-  children_.push_back({control, box, 0, false, nullptr, 0});
+  children_.push_back({control, box, 0, false, false, 0});
   Place(children_.back());
   return control;
+}
+
+HFONT FormWindow::FontFor(double pointSize, bool bold) {
+  for (const Font& font : fonts_) {
+    if (font.pointSize == pointSize && font.bold == bold) return font.handle;
+  }
+  fonts_.push_back({pointSize, bold, CreateFormFont(pointSize, bold, dpi_)});
+  return fonts_.back().handle;
 }
 
 void FormWindow::Place(const Child& child) {
@@ -115,15 +121,16 @@ void FormWindow::ApplyDpi(UINT dpi) {
   // put it, so that a position handed over from the other window holds.
   SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  for (Child& child : children_) {
-    if (child.font) {
-      HFONT font = CreateFormFont(child.pointSize, child.bold, dpi);
-      SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-      DeleteObject(child.font);
-      child.font = font;
+  // The fonts at the old density go once every control has its new one.
+  std::vector<Font> old;
+  old.swap(fonts_);
+  for (const Child& child : children_) {
+    if (child.hasFont) {
+      SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(child.pointSize, child.bold)), TRUE);
     }
     Place(child);
   }
+  for (const Font& font : old) DeleteObject(font.handle);
   SetIcons();
 }
 

@@ -66,11 +66,24 @@ class FormWindow {
     twips::Rect box;
     double pointSize;
     bool bold;
-    HFONT font;
+    bool hasFont;
     int dropDownRows;
   };
+  // One font of the form at a size and weight, shared by the controls that
+  // show it.
+  struct Font {
+    double pointSize;
+    bool bold;
+    HFONT handle;
+  };
 
+  // A child control in the form font, placed at its layout box; a drop-down
+  // list where `dropDownRows` is not 0.
+  HWND AddChild(const wchar_t* className, DWORD style, int id, std::u16string_view text, const twips::Rect& box,
+                double pointSize, bool bold, int dropDownRows);
   void Place(const Child& child);
+  // The form's font at this size and weight and its dots per inch.
+  HFONT FontFor(double pointSize, bool bold);
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
@@ -89,6 +102,7 @@ class FormWindow {
   HICON smallIcon_ = nullptr;
   HWND focus_ = nullptr;
   std::vector<Child> children_;
+  std::vector<Font> fonts_;
 };
 
 }  // namespace velmora::win32

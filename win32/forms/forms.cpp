@@ -49,7 +49,9 @@ void Forms::Start() {
   const int x = work.left + (work.right - work.left - (outer.right - outer.left)) / 2;
   const int y = work.top + (work.bottom - work.top - (outer.bottom - outer.top)) / 2;
   SetWindowPos(chart, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowForm(chart);
+  // The program's first window: showing it activates it, the program having
+  // just been started by the user.
+  ShowWindow(chart, SW_SHOW);
 }
 
 }  // namespace velmora::win32
