@@ -16,7 +16,7 @@
 namespace velmora::bench {
 namespace {
 
-constexpr int kPairs = 25;
+constexpr int kPairs = 41;
 constexpr double kTimeoutSeconds = 30;
 constexpr double kMaxTimeRatio = 1.10;
 constexpr double kMaxExtraMiB = 2.0;
