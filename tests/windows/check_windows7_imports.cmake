@@ -4,8 +4,7 @@
 # found") or whose header asks for a newer subsystem, before it runs a line.
 # The newer functions listed are those the program, its runtimes and the
 # installer's stub could reach for: the per-monitor density family and the
-# like; they may be looked up at run time, never imported. The uninstaller
-# is the installer's own stub, written out when it installs.
+# like; they may be looked up at run time, never imported.
 cmake_minimum_required(VERSION 3.25)
 
 set(newer_functions
