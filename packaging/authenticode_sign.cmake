@@ -20,7 +20,9 @@ if(CERT)
   file(REMOVE ${FILE}.signed)
   execute_process(
     COMMAND ${OSSLSIGNCODE} sign -certs ${CERT} -key ${KEY} -h sha256
-            -n Velmora -i https://velmora.invalid/ -time ${EPOCH}
+            # The signing time: -st, which osslsigncode has taken since 2.1
+            # (Debian 12 ships 2.5; later versions also call it -time).
+            -n Velmora -i https://velmora.invalid/ -st ${EPOCH}
             -in ${FILE} -out ${FILE}.signed
     OUTPUT_VARIABLE output
     ERROR_VARIABLE output
