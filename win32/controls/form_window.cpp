@@ -65,7 +65,8 @@ HWND FormWindow::AddControl(const wchar_t* className, DWORD style, int id, std::
 }
 
 HWND FormWindow::AddDropDownList(int id, const twips::Rect& box, int rows) {
-  return AddChild(WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, id, u"", box, 8.25, false, rows);
+  return AddChild(WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, id, u"", box, kDefaultPointSize, false,
+                  rows);
 }
 
 HWND FormWindow::AddChild(const wchar_t* className, DWORD style, int id, std::u16string_view text,

@@ -39,10 +39,12 @@ class FormWindow {
   void SetLeft(float twips);
   void SetTop(float twips);
 
-  // A child control at its layout box, in the form font at `pointSize`: the
-  // form's default, 8.25 pt, where the layout sets no size of its own.
+  // The form font's size where the layout sets none of its own.
+  static constexpr double kDefaultPointSize = 8.25;
+
+  // A child control at its layout box, in the form font at `pointSize`.
   HWND AddControl(const wchar_t* className, DWORD style, int id, std::u16string_view text,
-                  const twips::Rect& box, double pointSize = 8.25, bool bold = false);
+                  const twips::Rect& box, double pointSize = kDefaultPointSize, bool bold = false);
   // A drop-down list whose closed box is `box` and whose opened list shows
   // `rows` items.
   HWND AddDropDownList(int id, const twips::Rect& box, int rows);
