@@ -79,22 +79,51 @@ std::optional<WindowCorners> XWindows::Corners(xcb_window_t window) {
 
 std::vector<xcb_window_t> XWindows::ClientsTitled(const std::string& title) {
   std::vector<xcb_window_t> found;
-  const xcb_atom_t utf8 = Atom("UTF8_STRING");
   const auto list = Ask(connection_, xcb_get_property(connection_, 0, root_, Atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 0, 1024),
                         xcb_get_property_reply);
   if (!list || list->format != 32) return found;
   const auto* windows = static_cast<const xcb_window_t*>(xcb_get_property_value(list.get()));
   const int count = xcb_get_property_value_length(list.get()) / 4;
-  const xcb_atom_t netWmName = Atom("_NET_WM_NAME");
   for (int i = 0; i < count; ++i) {
-    const auto name =
-        Ask(connection_, xcb_get_property(connection_, 0, windows[i], netWmName, utf8, 0, 256), xcb_get_property_reply);
-    if (!name) continue;
-    const std::string text(static_cast<const char*>(xcb_get_property_value(name.get())),
-                           static_cast<std::size_t>(xcb_get_property_value_length(name.get())));
-    if (text == title) found.push_back(windows[i]);
+    if (Title(windows[i]) == title) found.push_back(windows[i]);
   }
   return found;
+}
+
+std::string XWindows::Title(xcb_window_t window) {
+  const auto name = Ask(connection_,
+                        xcb_get_property(connection_, 0, window, Atom("_NET_WM_NAME"), Atom("UTF8_STRING"), 0, 256),
+                        xcb_get_property_reply);
+  if (!name) return {};
+  return std::string(static_cast<const char*>(xcb_get_property_value(name.get())),
+                     static_cast<std::size_t>(xcb_get_property_value_length(name.get())));
+}
+
+bool XWindows::WaitForChildAt(xcb_window_t parent, const std::string& title, ScreenPoint at,
+                              std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  // Moves are reported from here on; then where the child stands already.
+  const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+  xcb_change_window_attributes(connection_, parent, XCB_CW_EVENT_MASK, &mask);
+  bool there = false;
+  const auto tree = Ask(connection_, xcb_query_tree(connection_, parent), xcb_query_tree_reply);
+  if (tree) {
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()) && !there; ++i) {
+      const auto geometry = Ask(connection_, xcb_get_geometry(connection_, children[i]), xcb_get_geometry_reply);
+      there = geometry && ScreenPoint{geometry->x, geometry->y} == at && Title(children[i]) == title;
+    }
+  }
+  const auto movedThere = [&](const xcb_generic_event_t& event) {
+    if ((event.response_type & 0x7F) != XCB_CONFIGURE_NOTIFY) return false;
+    const auto& configure = reinterpret_cast<const xcb_configure_notify_event_t&>(event);
+    return configure.event == parent && ScreenPoint{configure.x, configure.y} == at && Title(configure.window) == title;
+  };
+  there = there || WaitForEvent(deadline, [] { return true; }, movedThere);
+  const std::uint32_t none = 0;
+  xcb_change_window_attributes(connection_, parent, XCB_CW_EVENT_MASK, &none);
+  xcb_flush(connection_);
+  return there;
 }
 
 std::optional<ScreenPoint> XWindows::Size(xcb_window_t window) {

@@ -55,6 +55,12 @@ class XWindows {
   // title (_NET_WM_NAME) is `title`, in UTF-8.
   std::vector<xcb_window_t> ClientsTitled(const std::string& title);
 
+  // Waits, up to `timeout`, until the child of `parent` titled `title`
+  // (_NET_WM_NAME) stands at `at` inside it, as the server has it; whether
+  // it came to.
+  bool WaitForChildAt(xcb_window_t parent, const std::string& title, ScreenPoint at,
+                      std::chrono::milliseconds timeout);
+
   // The size of the window's client area, in device pixels; nothing while it
   // has gone.
   std::optional<ScreenPoint> Size(xcb_window_t window);
@@ -86,6 +92,8 @@ class XWindows {
 
  private:
   xcb_atom_t Atom(const char* name);
+  // The window's _NET_WM_NAME, in UTF-8; empty if it has none.
+  std::string Title(xcb_window_t window);
   // Reads events until `awaited` holds for one of them; false at the
   // deadline or when `alive` says no.
   bool WaitForEvent(std::chrono::steady_clock::time_point deadline, const std::function<bool()>& alive,

@@ -128,6 +128,7 @@ ChartState WineChart::State() {
     if (name == "chartclient") std::sscanf(value.c_str(), "%d,%d", &state.clientX, &state.clientY);
     if (name == "chartclose") std::sscanf(value.c_str(), "%d,%d", &state.chartCloseX, &state.chartCloseY);
     if (name == "aboutclose") std::sscanf(value.c_str(), "%d,%d", &state.aboutCloseX, &state.aboutCloseY);
+    if (name == "moving") state.aboutMoving = value == "1";
     if (name == "dpi") state.dpi = static_cast<unsigned>(std::stoul(value));
   }
   return state;

@@ -40,6 +40,8 @@ struct ChartState {
   int aboutCloseX = 0;
   int aboutCloseY = 0;
   unsigned dpi = 0;
+  // About is in the system's move loop, the mouse captured by it.
+  bool aboutMoving = false;
 };
 
 // Velmora.exe under Wine on a test desktop, and the probe that reads its

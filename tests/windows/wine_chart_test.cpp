@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -270,14 +271,22 @@ TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
     OuterRect target{open.about.left + dx, open.about.top + trip.dy};
     if (dx != 0 || trip.dy != 0) {
       if (VirtualDesktop()) {
-        // Wine draws the title bar: drag it with the mouse.
+        // Wine draws the title bar: drag it with the mouse. Wine reads the
+        // pointer relative to the window it moves, as the X server last
+        // placed that window, so the pointer moves once and the button is
+        // let go only when the server has About where the pointer put it;
+        // and keys wait until the move loop has let go of the mouse.
         const auto window = server_->ClientsTitled("velmora - Wine desktop").at(0);
         const auto corners = server_->Corners(window);
         const int x = corners->client.x + open.about.left + 60;
         const int y = corners->client.y + open.about.top + 8;
         RunCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " mousedown 1 mousemove " +
-            std::to_string(x + dx / 2) + " " + std::to_string(y + trip.dy / 2) + " mousemove " +
-            std::to_string(x + dx) + " " + std::to_string(y + trip.dy) + " mouseup 1");
+            std::to_string(x + dx) + " " + std::to_string(y + trip.dy));
+        const bool placed =
+            server_->WaitForChildAt(window, aboutTitle, {target.left, target.top}, std::chrono::seconds(10));
+        RunCommand("xdotool mouseup 1");
+        ASSERT_TRUE(placed) << "About's window never came to " << target.left << "," << target.top;
+        chart_->WaitFor([](const ChartState& s) { return !s.aboutMoving; }, "ended the move");
       } else {
         const auto window = server_->ClientsTitled(aboutTitle).at(0);
         const auto corners = server_->Corners(window);
