@@ -18,6 +18,8 @@ using x11::Ask;
 // How long a ready manager may take to frame the probe before it is asked
 // again.
 constexpr auto kProbeAnswerWait = std::chrono::milliseconds(250);
+// How long a wait for a state of the server goes without asking again.
+constexpr auto kRecheck = std::chrono::milliseconds(100);
 
 }  // namespace
 
@@ -101,29 +103,47 @@ std::string XWindows::Title(xcb_window_t window) {
 
 bool XWindows::WaitForChildAt(xcb_window_t parent, const std::string& title, ScreenPoint at,
                               std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  // Moves are reported from here on; then where the child stands already.
-  const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-  xcb_change_window_attributes(connection_, parent, XCB_CW_EVENT_MASK, &mask);
-  bool there = false;
-  const auto tree = Ask(connection_, xcb_query_tree(connection_, parent), xcb_query_tree_reply);
-  if (tree) {
+  return WaitUntil(timeout, [&] {
+    const auto tree = Ask(connection_, xcb_query_tree(connection_, parent), xcb_query_tree_reply);
+    if (!tree) return false;
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
-    for (int i = 0; i < xcb_query_tree_children_length(tree.get()) && !there; ++i) {
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+      const auto attributes =
+          Ask(connection_, xcb_get_window_attributes(connection_, children[i]), xcb_get_window_attributes_reply);
+      if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) continue;
       const auto geometry = Ask(connection_, xcb_get_geometry(connection_, children[i]), xcb_get_geometry_reply);
-      there = geometry && ScreenPoint{geometry->x, geometry->y} == at && Title(children[i]) == title;
+      if (geometry && ScreenPoint{geometry->x, geometry->y} == at && Title(children[i]) == title) return true;
     }
+    return false;
+  });
+}
+
+xcb_window_t XWindows::WaitForClientTitled(const std::string& title, std::chrono::milliseconds timeout) {
+  xcb_window_t shown = XCB_WINDOW_NONE;
+  WaitUntil(timeout, [&] {
+    const std::vector<xcb_window_t> found = ClientsTitled(title);
+    if (found.size() == 1 && Corners(found[0])) shown = found[0];
+    return shown != XCB_WINDOW_NONE;
+  });
+  return shown;
+}
+
+bool XWindows::WaitUntil(std::chrono::milliseconds timeout, const std::function<bool()>& holds) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  // Whatever the root's windows and properties do is reported meanwhile;
+  // `holds` is asked again after it, and at the latest every round.
+  const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
+  xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+  const auto anything = [](const xcb_generic_event_t&) { return true; };
+  bool held = holds();
+  while (!held && std::chrono::steady_clock::now() < deadline) {
+    WaitForEvent(std::min(deadline, std::chrono::steady_clock::now() + kRecheck), [] { return true; }, anything);
+    held = holds();
   }
-  const auto movedThere = [&](const xcb_generic_event_t& event) {
-    if ((event.response_type & 0x7F) != XCB_CONFIGURE_NOTIFY) return false;
-    const auto& configure = reinterpret_cast<const xcb_configure_notify_event_t&>(event);
-    return configure.event == parent && ScreenPoint{configure.x, configure.y} == at && Title(configure.window) == title;
-  };
-  there = there || WaitForEvent(deadline, [] { return true; }, movedThere);
-  const std::uint32_t none = 0;
-  xcb_change_window_attributes(connection_, parent, XCB_CW_EVENT_MASK, &none);
+  const std::uint32_t watching = watched_ != XCB_WINDOW_NONE ? XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY : 0;
+  xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &watching);
   xcb_flush(connection_);
-  return there;
+  return held;
 }
 
 std::optional<ScreenPoint> XWindows::Size(xcb_window_t window) {
@@ -183,6 +203,7 @@ bool XWindows::WaitForEvent(std::chrono::steady_clock::time_point deadline, cons
     poll(&wait, 1, 100);
     bool met = false;
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+      Handle(*event);
       met = met || awaited(*event);
       std::free(event);
     }
@@ -232,6 +253,10 @@ bool XWindows::WaitForWindowManager(std::chrono::milliseconds timeout, const std
   xcb_destroy_window(connection_, probe);
   xcb_flush(connection_);
   return framed;
+}
+
+bool XWindows::WaitForInputFocus(xcb_window_t window, std::chrono::milliseconds timeout) {
+  return WaitUntil(timeout, [&] { return HoldsInputFocus(window); });
 }
 
 void XWindows::WatchFrame(xcb_window_t window) {

@@ -55,9 +55,13 @@ class XWindows {
   // title (_NET_WM_NAME) is `title`, in UTF-8.
   std::vector<xcb_window_t> ClientsTitled(const std::string& title);
 
+  // Waits, up to `timeout`, until the manager lists one window titled
+  // `title` and shows it framed: that window, or none.
+  xcb_window_t WaitForClientTitled(const std::string& title, std::chrono::milliseconds timeout);
+
   // Waits, up to `timeout`, until the child of `parent` titled `title`
-  // (_NET_WM_NAME) stands at `at` inside it, as the server has it; whether
-  // it came to.
+  // (_NET_WM_NAME) is shown at `at` inside it, as the server has it;
+  // whether it came to be.
   bool WaitForChildAt(xcb_window_t parent, const std::string& title, ScreenPoint at,
                       std::chrono::milliseconds timeout);
 
@@ -74,6 +78,8 @@ class XWindows {
 
   // Whether the window, or a window inside it, has the X input focus.
   bool HoldsInputFocus(xcb_window_t window);
+  // Waits, up to `timeout`, until it has; whether it came to.
+  bool WaitForInputFocus(xcb_window_t window, std::chrono::milliseconds timeout);
 
   // Waits, up to `timeout`, until the root window names an EWMH window
   // manager (_NET_SUPPORTING_WM_CHECK) and the manager frames a window it
@@ -94,8 +100,10 @@ class XWindows {
   xcb_atom_t Atom(const char* name);
   // The window's _NET_WM_NAME, in UTF-8; empty if it has none.
   std::string Title(xcb_window_t window);
-  // Reads events until `awaited` holds for one of them; false at the
-  // deadline or when `alive` says no.
+  // Asks `holds` until it says yes, for up to `timeout`; what it said last.
+  bool WaitUntil(std::chrono::milliseconds timeout, const std::function<bool()>& holds);
+  // Reads events, each one recorded as ReadEvents does, until `awaited`
+  // holds for one of them; false at the deadline or when `alive` says no.
   bool WaitForEvent(std::chrono::steady_clock::time_point deadline, const std::function<bool()>& alive,
                     const std::function<bool(const xcb_generic_event_t&)>& awaited);
   void ReadEvents();

@@ -1,15 +1,15 @@
 // Reads Velmora.exe's windows from another process of the same Wine prefix,
 // as the system shows them to any program: for each line on its input it
 // writes one line of what the chart and the About window show, with tabs
-// between the fields:
+// between the fields; a line "move <left> <top>" first moves the About
+// window's outer corner there, as the system moves a window for the user:
 //   chart=<shown 0|1> about=<shown 0|1> label=<chord name> root=<index>
 //   type=<index> focus=<control id, 0 if none> chartrect=<l,t,r,b>
 //   aboutrect=<l,t,r,b> chartclient=<x,y> chartclose=<x,y>
-//   aboutclose=<x,y> dpi=<chart's dots per inch> moving=<0|1>
+//   aboutclose=<x,y> dpi=<chart's dots per inch>
 // Window rectangles are the outer ones, and chartclient the chart's client
 // area's origin, in the screen's device pixels; the close points are the
-// middle of each window's close button where Wine draws the title bar;
-// moving is 1 while About holds the mouse in the system's move loop. An
+// middle of each window's close button where Wine draws the title bar. An
 // argument names the Wine desktop to look in, for a program run in one of
 // Wine's virtual desktops.
 #include <windows.h>
@@ -74,15 +74,10 @@ std::string ClosePoint(HWND window) {
   return std::to_string((first + last) / 2) + "," + std::to_string(y);
 }
 
-GUITHREADINFO ThreadInput(HWND form) {
-  GUITHREADINFO info{sizeof info};
-  if (!form || !GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info)) return GUITHREADINFO{};
-  return info;
-}
-
 int Focus(HWND form) {
-  const HWND focus = ThreadInput(form).hwndFocus;
-  return focus ? GetDlgCtrlID(focus) : 0;
+  GUITHREADINFO info{sizeof info};
+  if (!form || !GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info) || !info.hwndFocus) return 0;
+  return GetDlgCtrlID(info.hwndFocus);
 }
 
 LRESULT Selected(HWND form, int id) {
@@ -105,14 +100,19 @@ int wmain(int argc, wchar_t* argv[]) {
     }
     const HWND chart = FindWindowW(kForm1Class, nullptr);
     const HWND about = FindWindowW(kForm2Class, nullptr);
-    std::printf("chart=%d\tabout=%d\tlabel=%s\troot=%lld\ttype=%lld\tfocus=%d\tchartrect=%s\taboutrect=%s\tchartclient=%s\tchartclose=%s\taboutclose=%s\tdpi=%u\tmoving=%d\n",
+    int left = 0;
+    int top = 0;
+    if (about && std::sscanf(line, "move %d %d", &left, &top) == 2) {
+      SetWindowPos(about, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    std::printf("chart=%d\tabout=%d\tlabel=%s\troot=%lld\ttype=%lld\tfocus=%d\tchartrect=%s\taboutrect=%s\tchartclient=%s\tchartclose=%s\taboutclose=%s\tdpi=%u\n",
                 chart && IsWindowVisible(chart) ? 1 : 0, about && IsWindowVisible(about) ? 1 : 0,
                 chart ? Text(GetDlgItem(chart, form1_ids::kLabel1)).c_str() : "",
                 chart ? static_cast<long long>(Selected(chart, form1_ids::kCombo1)) : -1LL,
                 chart ? static_cast<long long>(Selected(chart, form1_ids::kCombo2)) : -1LL,
                 Focus(about ? about : chart), Rect(chart).c_str(), Rect(about).c_str(), ClientOrigin(chart).c_str(),
                 ClosePoint(chart).c_str(), ClosePoint(about).c_str(),
-                chart ? GetDpiForWindow(chart) : 0U, about && ThreadInput(about).hwndCapture == about ? 1 : 0);
+                chart ? GetDpiForWindow(chart) : 0U);
     std::fflush(stdout);
   }
   return 0;

@@ -104,8 +104,14 @@ void WineChart::EndWineServer() const {
   waitpid(waited, nullptr, 0);
 }
 
-ChartState WineChart::State() {
-  std::fputs("state\n", toProbe_);
+ChartState WineChart::State() { return Ask("state"); }
+
+ChartState WineChart::MoveAbout(int left, int top) {
+  return Ask("move " + std::to_string(left) + " " + std::to_string(top));
+}
+
+ChartState WineChart::Ask(const std::string& command) {
+  std::fputs((command + "\n").c_str(), toProbe_);
   std::fflush(toProbe_);
   char line[1024];
   if (!std::fgets(line, sizeof line, fromProbe_)) throw std::runtime_error("the chart probe ended");
@@ -128,7 +134,6 @@ ChartState WineChart::State() {
     if (name == "chartclient") std::sscanf(value.c_str(), "%d,%d", &state.clientX, &state.clientY);
     if (name == "chartclose") std::sscanf(value.c_str(), "%d,%d", &state.chartCloseX, &state.chartCloseY);
     if (name == "aboutclose") std::sscanf(value.c_str(), "%d,%d", &state.aboutCloseX, &state.aboutCloseY);
-    if (name == "moving") state.aboutMoving = value == "1";
     if (name == "dpi") state.dpi = static_cast<unsigned>(std::stoul(value));
   }
   return state;

@@ -40,8 +40,6 @@ struct ChartState {
   int aboutCloseX = 0;
   int aboutCloseY = 0;
   unsigned dpi = 0;
-  // About is in the system's move loop, the mouse captured by it.
-  bool aboutMoving = false;
 };
 
 // Velmora.exe under Wine on a test desktop, and the probe that reads its
@@ -58,6 +56,9 @@ class WineChart {
   WineChart& operator=(const WineChart&) = delete;
 
   ChartState State();
+  // Moves the About window's outer corner to (left, top) as the system does
+  // for the user, and reads the state after it.
+  ChartState MoveAbout(int left, int top);
   // Reads the state until `done` holds, for up to ten seconds; throws with
   // `what` and the last state read if it never does.
   ChartState WaitFor(const std::function<bool(const ChartState&)>& done, const std::string& what);
@@ -66,6 +67,8 @@ class WineChart {
 
  private:
   void EndWineServer() const;
+  // Gives the probe one command line and reads the state it answers with.
+  ChartState Ask(const std::string& command);
 
   Environment environment_;
   pid_t program_ = -1;
