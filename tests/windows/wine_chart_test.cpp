@@ -78,7 +78,7 @@ class WineChartTest : public testing::Test {
     return {window, state.clientX, state.clientY};
   }
 
-  // The one window of the manager's titled `title`, once the X server shows
+  // The one managed window titled `title`, once the X server shows
   // it: Wine says a window is shown before the server does.
   xcb_window_t ShownWindow(const std::string& title) {
     const xcb_window_t window = server_->WaitForClientTitled(title, kServerWait);
@@ -298,7 +298,7 @@ TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
       if (VirtualDesktop()) {
         // Moved through the system, as its keyboard Move or another program
         // would: a drag inside Wine's desktop reaches Wine through two X
-        // clients, the program and the desktop's, which under load may
+        // clients, the program's and the desktop's, which under load may
         // hand Wine the pointer's old place after its new one.
         chart_->MoveAbout(target.left, target.top);
       } else {
