@@ -63,6 +63,7 @@ class WineChartTest : public testing::Test {
     // keys, and only then has Wine settled where it stands.
     start_ = chart_->WaitFor([](const ChartState& s) { return s.chartShown && s.label == "A" && s.focus == 101; },
                              "showed the chart with A major and the root list holding the keyboard");
+    shownIn_ = ShownWindow(VirtualDesktop() ? kWineDesktop : Utf8(form1_layout::kCaption));
   }
 
   // The X window that shows the chart's client area, and where that area
@@ -73,9 +74,8 @@ class WineChartTest : public testing::Test {
     int y;
   };
   Surface ChartSurface(const ChartState& state) {
-    const xcb_window_t window = ShownWindow(VirtualDesktop() ? kWineDesktop : Utf8(form1_layout::kCaption));
-    if (!VirtualDesktop()) return {window, 0, 0};
-    return {window, state.clientX, state.clientY};
+    if (!VirtualDesktop()) return {shownIn_, 0, 0};
+    return {shownIn_, state.clientX, state.clientY};
   }
 
   // The one managed window titled `title`, once the X server shows
@@ -159,7 +159,7 @@ class WineChartTest : public testing::Test {
         [&](const ChartState& s) { return (about ? s.aboutCloseX : s.chartCloseX) != 0; }, "showed a close button");
     const OuterRect& rect = about ? state.about : state.chart;
     if (!ServerShowsAt(title, rect.left, rect.top)) throw std::runtime_error("the X server never showed " + title);
-    const auto corners = server_->Corners(ShownWindow(kWineDesktop));
+    const auto corners = server_->Corners(shownIn_);
     const int x = corners->client.x + (about ? state.aboutCloseX : state.chartCloseX);
     const int y = corners->client.y + (about ? state.aboutCloseY : state.chartCloseY);
     RunCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
@@ -170,12 +170,15 @@ class WineChartTest : public testing::Test {
   // Wine: waits until the server shows the window titled `title` at
   // (left, top), where Wine has put it; whether it came to.
   bool ServerShowsAt(const std::string& title, int left, int top) {
-    return server_->WaitForChildAt(ShownWindow(kWineDesktop), title, {left, top}, kServerWait);
+    return server_->WaitForChildAt(shownIn_, title, {left, top}, kServerWait);
   }
 
   std::unique_ptr<XWindows> server_;
   std::unique_ptr<WineChart> chart_;
   ChartState start_;
+  // The X window the chart is shown in: its own under a window manager,
+  // Wine's desktop inside that.
+  xcb_window_t shownIn_ = XCB_WINDOW_NONE;
 };
 
 TEST_F(WineChartTest, StartsCentredWithItsLayoutAndTheFretboard) {
@@ -265,8 +268,7 @@ TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
   chart_->WaitFor([](const ChartState& s) { return s.root == 11; }, "picked G#");
   // The chart's window on the X server, which Wine keeps while the chart is
   // hidden (only where the window manager frames it).
-  const xcb_window_t chartWindow =
-      VirtualDesktop() ? xcb_window_t{XCB_WINDOW_NONE} : ShownWindow(Utf8(form1_layout::kCaption));
+  const xcb_window_t chartWindow = VirtualDesktop() ? xcb_window_t{XCB_WINDOW_NONE} : shownIn_;
   desktop->PressKeys("Tab Tab");
   chart_->WaitFor([](const ChartState& s) { return s.focus == 104; }, "gave the About button the keyboard");
   const std::string aboutTitle = Utf8(form2_layout::kCaption);
