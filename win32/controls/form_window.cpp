@@ -55,9 +55,7 @@ float FormWindow::Left() const { return WindowLeft(hwnd_, DesktopDpi(dpiFunction
 
 float FormWindow::Top() const { return WindowTop(hwnd_, DesktopDpi(dpiFunctions_)); }
 
-void FormWindow::SetLeft(float twips) { SetWindowLeft(hwnd_, twips, DesktopDpi(dpiFunctions_)); }
-
-void FormWindow::SetTop(float twips) { SetWindowTop(hwnd_, twips, DesktopDpi(dpiFunctions_)); }
+void FormWindow::Move(float left, float top) { SetWindowCorner(hwnd_, left, top, DesktopDpi(dpiFunctions_)); }
 
 HWND FormWindow::AddControl(const wchar_t* className, DWORD style, int id, std::u16string_view text,
                             const twips::Rect& box, double pointSize, bool bold) {

@@ -33,11 +33,11 @@ class FormWindow {
   HWND Handle() const { return hwnd_; }
   UINT Dpi() const { return dpi_; }
 
-  // Left and Top: the outer top-left corner on the screen, in twips.
+  // Left and Top: the outer top-left corner on the screen, in twips. Move
+  // sets both at once.
   float Left() const;
   float Top() const;
-  void SetLeft(float twips);
-  void SetTop(float twips);
+  void Move(float left, float top);
 
   // The form font's size where the layout sets none of its own.
   static constexpr double kDefaultPointSize = 8.25;

@@ -36,8 +36,7 @@ Form2::Form2(Forms& forms)
 
 void Form2::Form_Load() {
   const Form1& chart = forms_.form1();
-  SetLeft(chart.Left());
-  SetTop(chart.Top());
+  Move(chart.Left(), chart.Top());
 }
 
 void Form2::Command1_Click() { forms_.Unload(*this); }
@@ -45,8 +44,7 @@ void Form2::Command1_Click() { forms_.Unload(*this); }
 void Form2::Form_Unload(bool&) {
   Form1& chart = forms_.form1();
   ShowForm(chart.Handle());
-  chart.SetLeft(Left());
-  chart.SetTop(Top());
+  chart.Move(Left(), Top());
 }
 
 bool Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -17,10 +17,6 @@ RECT OuterRect(HWND window) {
   return r;
 }
 
-void MoveCorner(HWND window, int x, int y) {
-  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void ShowNow(HWND window) {
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
@@ -32,12 +28,9 @@ float WindowLeft(HWND window, UINT desktopDpi) { return FromDevicePixels(OuterRe
 
 float WindowTop(HWND window, UINT desktopDpi) { return FromDevicePixels(OuterRect(window).top, desktopDpi); }
 
-void SetWindowLeft(HWND window, float twips, UINT desktopDpi) {
-  MoveCorner(window, ToDevicePixels(twips, desktopDpi), OuterRect(window).top);
-}
-
-void SetWindowTop(HWND window, float twips, UINT desktopDpi) {
-  MoveCorner(window, OuterRect(window).left, ToDevicePixels(twips, desktopDpi));
+void SetWindowCorner(HWND window, float leftTwips, float topTwips, UINT desktopDpi) {
+  SetWindowPos(window, nullptr, ToDevicePixels(leftTwips, desktopDpi), ToDevicePixels(topTwips, desktopDpi), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ShowForm(HWND window) {

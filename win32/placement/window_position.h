@@ -12,8 +12,12 @@ namespace velmora::win32 {
 // pixel wherever the two windows stand.
 float WindowLeft(HWND window, UINT desktopDpi);
 float WindowTop(HWND window, UINT desktopDpi);
-void SetWindowLeft(HWND window, float twips, UINT desktopDpi);
-void SetWindowTop(HWND window, float twips, UINT desktopDpi);
+// Left and Top are given together, in one move: under an X window manager
+// Wine hands each move of a hidden window to the manager, which carries it
+// out later, and Wine then replays every place the window passed through
+// after it is shown. A window moved in one step never passes through a
+// place that is neither the old one nor the new one.
+void SetWindowCorner(HWND window, float leftTwips, float topTwips, UINT desktopDpi);
 
 // Shows a window in answer to the user, with the keyboard. Inside a
 // ShowAfterPlacing scope the window is shown only when the scope ends, so
