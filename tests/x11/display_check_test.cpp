@@ -15,7 +15,7 @@ namespace {
 
 TEST(DisplayCheck, PassesOnARunningXServer) {
   ASSERT_EQ(qgetenv("DISPLAY").toStdString(), RunningDesktop().Display());
-  EXPECT_EQ(DisplayProblem(), "");
+  EXPECT_EQ(DisplayCheck().Problem(), "");
 }
 
 }  // namespace

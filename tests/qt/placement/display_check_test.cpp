@@ -54,7 +54,7 @@ class DisplayVariables : public testing::Test {
 
 TEST_F(DisplayVariables, NoDisplayAtAllIsNamedWithTheWayOut) {
   Use("", "", "");
-  const std::string problem = DisplayProblem();
+  const std::string problem = DisplayCheck().Problem();
   EXPECT_NE(problem.find("DISPLAY"), std::string::npos) << problem;
   EXPECT_NE(problem.find("xvfb-run"), std::string::npos) << problem;
   EXPECT_EQ(problem.find('\n'), std::string::npos) << problem;
@@ -63,16 +63,16 @@ TEST_F(DisplayVariables, NoDisplayAtAllIsNamedWithTheWayOut) {
 TEST_F(DisplayVariables, AnotherPlatformIsLeftToTheToolkit) {
   const QByteArray dead = DeadDisplay();
   Use("offscreen", "", "");
-  EXPECT_EQ(DisplayProblem(), "");
+  EXPECT_EQ(DisplayCheck().Problem(), "");
   Use("offscreen", dead, "");
-  EXPECT_EQ(DisplayProblem(), "");
+  EXPECT_EQ(DisplayCheck().Problem(), "");
   Use("wayland", dead, "wayland-0");
-  EXPECT_EQ(DisplayProblem(), "");
+  EXPECT_EQ(DisplayCheck().Problem(), "");
 }
 
 TEST_F(DisplayVariables, AWaylandDisplayAloneIsLeftToTheToolkit) {
   Use("", "", "wayland-0");
-  EXPECT_EQ(DisplayProblem(), "");
+  EXPECT_EQ(DisplayCheck().Problem(), "");
 }
 
 #ifdef VELMORA_X11
@@ -80,7 +80,7 @@ TEST_F(DisplayVariables, AnXDisplayWithoutServerIsNamed) {
   const QByteArray dead = DeadDisplay();
   for (const QByteArray& platform : {QByteArray(), QByteArray("xcb"), QByteArray("xcb:nograb")}) {
     Use(platform, dead, "");
-    const std::string problem = DisplayProblem();
+    const std::string problem = DisplayCheck().Problem();
     EXPECT_NE(problem.find("\"" + dead.toStdString() + "\""), std::string::npos) << problem;
     EXPECT_EQ(problem.find('\n'), std::string::npos) << problem;
   }
@@ -88,7 +88,7 @@ TEST_F(DisplayVariables, AnXDisplayWithoutServerIsNamed) {
 
 TEST_F(DisplayVariables, X11AskedForWithoutDisplayIsNamed) {
   Use("xcb", "", "wayland-0");
-  EXPECT_NE(DisplayProblem().find("DISPLAY is not set"), std::string::npos) << DisplayProblem();
+  EXPECT_NE(DisplayCheck().Problem().find("DISPLAY is not set"), std::string::npos) << DisplayCheck().Problem();
 }
 #endif
 
