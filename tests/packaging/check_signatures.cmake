@@ -3,8 +3,8 @@
 # of Velmora.exe, the uninstaller and the installer against the certificate,
 # and the digest each signature covers is the file's own; the digest of the
 # signed Velmora.exe and uninstaller is that of the unsigned ones of this
-# commit (UNSIGNED_EXE, UNSIGNED_UNINSTALLER), which osslsigncode works out
-# as the data it would sign. RPM accepts the RPM's signature with the public
+# commit (UNSIGNED_EXE, UNSIGNED_UNINSTALLER), as verify reports it of a
+# copy of each signed here. RPM accepts the RPM's signature with the public
 # key in a database of its own; GPG accepts SHA256SUMS.asc, and SHA256SUMS
 # gives the four files' digests.
 cmake_minimum_required(VERSION 3.25)
@@ -40,14 +40,20 @@ foreach(signed_unsigned IN ITEMS "windows/Velmora.exe|${UNSIGNED_EXE}"
   message("${name}: Authenticode digest ${digest}")
   # The installer carries the signed programs, so its digest is its own.
   if(unsigned)
-    file(REMOVE ${work}/unsigned.der)
-    run("osslsigncode extract-data ${unsigned}" ${OSSLSIGNCODE} extract-data -h sha256
-        -in ${unsigned} -out ${work}/unsigned.der)
-    file(READ ${work}/unsigned.der data HEX)
-    # The DER of the digest: an octet string of 32 bytes.
-    string(FIND "${data}" "0420${digest}" at)
-    if(at EQUAL -1)
-      message(FATAL_ERROR "The unsigned ${unsigned} has another Authenticode digest than the signed ${name}")
+    # The Authenticode digest of the unsigned program: what verify reports
+    # of a copy signed here with the same key (osslsigncode 2.5, Debian
+    # 12's, has no command that reports it of an unsigned file).
+    run("osslsigncode sign ${unsigned}" ${OSSLSIGNCODE} sign -certs ${KEYS}/cert.pem
+        -key ${KEYS}/key.pem -h sha256 -in ${unsigned} -out ${work}/unsigned-signed.exe)
+    run("osslsigncode verify ${unsigned}, signed here" ${OSSLSIGNCODE} verify
+        -CAfile ${KEYS}/cert.pem -in ${work}/unsigned-signed.exe)
+    file(REMOVE ${work}/unsigned-signed.exe)
+    if(NOT output MATCHES "\nCurrent message digest +: ([0-9A-F]+) *\n")
+      message(FATAL_ERROR "osslsigncode reports no digest of ${unsigned}:\n${output}")
+    endif()
+    string(TOLOWER ${CMAKE_MATCH_1} unsigned_digest)
+    if(NOT unsigned_digest STREQUAL digest)
+      message(FATAL_ERROR "The unsigned ${unsigned} has another Authenticode digest (${unsigned_digest}) than the signed ${name}")
     endif()
   endif()
 endforeach()
