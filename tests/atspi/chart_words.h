@@ -33,4 +33,10 @@ inline std::string TableFingering(const std::string& root, const std::string& ty
   return fingering;
 }
 
+// What the lists tell a reader of a chord: its name and its fingering. The
+// type is given as spoken.
+inline std::string ChordSummary(const std::string& root, const std::string& type) {
+  return "Аккорд " + root + (type == kMajor ? "" : type) + ": " + TableFingering(root, type);
+}
+
 }  // namespace velmora

@@ -35,11 +35,6 @@ const std::string kChord = "Аккорд ";
 const std::vector<std::string> kAboutTexts{"В программе были использованы данные, выбранные из Ossendar v.4.3.",
                                            "Автор программы и её издатель — команда Velmora.", "Velmora, 2026"};
 
-// What the lists say of a chord: its name and its fingering.
-std::string Summary(const std::string& root, const std::string& type) {
-  return kChord + root + (type == kMajor ? "" : type) + ": " + TableFingering(root, type);
-}
-
 // What a step of the walk does.
 enum class Kind {
   kClosedPick,        // picks an item on the closed list
@@ -95,13 +90,13 @@ std::string Awaited(const Step& step) {
     case Kind::kCloseAbout:
       return kAboutButton + " push button";
     default:
-      return Summary(step.root, step.type);
+      return ChordSummary(step.root, step.type);
   }
 }
 
 // Checks what Orca said for one step.
 void ExpectHeard(const Step& step, const std::vector<std::string>& said, const std::string& echo) {
-  const std::string summary = Summary(step.root, step.type);
+  const std::string summary = ChordSummary(step.root, step.type);
   const std::string at = "after " + step.keys + " (to " + step.root + (step.type == kMajor ? "" : step.type) +
                          "), Orca said:" + Quoted(said);
   switch (step.kind) {
@@ -179,9 +174,12 @@ TEST(OrcaHearsTheChart, EveryPickIsSpokenOnceWithItsFingering) {
 
   const std::size_t startMark = orca.Said();
   const pid_t program = desktop.Launch({VELMORA_PROGRAM});
-  const std::string start = Summary("A", kMajor);
-  ASSERT_TRUE(orca.WaitToSay(start, startMark, kWait))
-      << "Orca never read the chart; it said:" << Quoted(orca.SaidSince(startMark));
+  const std::string start = ChordSummary("A", kMajor);
+  if (!orca.WaitToSay(start, startMark, kWait)) {
+    orca.KeepFolder();
+    FAIL() << "Orca never read the chart; it said:" << Quoted(orca.SaidSince(startMark))
+           << "\n  Orca's files: " << orca.Folder();
+  }
 
   const std::vector<Step> walk{
       {"Down", Kind::kClosedPick, "A#", kMajor, "A#"},
