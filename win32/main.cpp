@@ -30,7 +30,8 @@ bool FormKeyboard(MSG& message) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  // The accessibility annotations and the picture decoder are COM objects.
+  // What a screen reader gets of the windows, and the picture decoder, are
+  // COM objects.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

@@ -17,7 +17,7 @@ if(NOT headers MATCHES "\nMagic[\t ]+020b[\t ]+\\(PE32\\+\\)" OR NOT headers MAT
 endif()
 # Every DLL it imports is part of Windows: no C++, GCC or threads runtime.
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
-set(shipped comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll user32.dll)
+set(shipped comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleacc.dll oleaut32.dll user32.dll)
 foreach(import IN LISTS imports)
   string(REPLACE "DLL Name: " "" dll "${import}")
   string(TOLOWER "${dll}" dll)

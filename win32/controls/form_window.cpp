@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "accessibility/focus_announcement.h"
 #include "controls/form_font.h"
 #include "controls/wide_text.h"
 #include "placement/dpi_twips.h"
@@ -171,7 +172,7 @@ LRESULT FormWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       // The keyboard goes back to the control that last had it.
       if (LOWORD(wParam) != WA_INACTIVE && focus_ && !HIWORD(wParam)) {
-        SetFocus(focus_);
+        GiveFocus(focus_);
         return 0;
       }
       if (LOWORD(wParam) == WA_INACTIVE) {

@@ -42,12 +42,20 @@ Form1::Form1(Forms& forms)
   Image1.PlaceMarkers(layout::kMarkerLeft, layout::kMarkerTops);
   SetFocusControl(Combo1.Handle());
 
-  const Annotations& reader = forms_.annotations();
-  reader.SetName(Combo1.Handle(), Wide(layout::kCombo1Name));
-  reader.SetName(Combo2.Handle(), Wide(layout::kCombo2Name));
-  reader.SetName(Image1.Handle(), Wide(layout::kImage1Name));
-  reader.SetGraphicRole(Image1.Handle());
-  reader.SetName(Command1, Wide(layout::kCommand1Name));
+  // The chart is a window of lists, a label and a button over a picture of
+  // the fretboard; the markers are no objects of their own: the picture
+  // speaks for them.
+  using Kind = AccessibleWindow::Kind;
+  AccessibleWindow::Attach(Handle(), Kind::kForm, ROLE_SYSTEM_CLIENT, Wide(layout::kCaption));
+  Spoken.Combo1 = AccessibleWindow::Attach(Combo1.Handle(), Kind::kControl, ROLE_SYSTEM_COMBOBOX,
+                                           Wide(layout::kCombo1Name));
+  Spoken.Combo2 = AccessibleWindow::Attach(Combo2.Handle(), Kind::kControl, ROLE_SYSTEM_COMBOBOX,
+                                           Wide(layout::kCombo2Name));
+  Spoken.Label1 = AccessibleWindow::Attach(Label1, Kind::kControl, ROLE_SYSTEM_STATICTEXT,
+                                           Wide(layout::kLabel1Caption));
+  Spoken.Image1 = AccessibleWindow::Attach(Image1.Handle(), Kind::kControl, ROLE_SYSTEM_GRAPHIC,
+                                           Wide(layout::kImage1Name));
+  AccessibleWindow::Attach(Command1, Kind::kControl, ROLE_SYSTEM_PUSHBUTTON, Wide(layout::kCommand1Name));
 
   Combo1.Click = [this] { Combo1_Click(); };
   Combo2.Click = [this] { Combo2_Click(); };

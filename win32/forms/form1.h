@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "accessibility/accessible_window.h"
 #include "chord_chart.h"
 #include "controls/drop_down_list.h"
 #include "controls/form_window.h"
@@ -30,6 +31,15 @@ class Form1 : public FormWindow {
   DropDownList Combo1;
   DropDownList Combo2;
   HWND Command1;
+
+  // What a screen reader is told of the controls whose texts follow the
+  // chord shown.
+  struct {
+    AccessibleWindow* Combo1;
+    AccessibleWindow* Combo2;
+    AccessibleWindow* Label1;
+    AccessibleWindow* Image1;
+  } Spoken{};
 
  private:
   void Combo1_Click();

@@ -3,9 +3,19 @@
 #include "controls/wide_text.h"
 #include "forms/form1.h"
 #include "forms/forms.h"
+#include "layout/form1_layout.h"
 #include "layout/spoken_chord.h"
 
 namespace velmora::win32 {
+namespace {
+
+// An item as a reader says it: the major type's item, which shows nothing,
+// is «мажор».
+std::wstring SpokenItem(const std::string& item) {
+  return item.empty() ? Wide(form1_layout::kMajorSpokenText) : WideFromAscii(item);
+}
+
+}  // namespace
 
 std::string Form1ChartView::RootListText() const { return form_.Combo1.Text(); }
 std::string Form1ChartView::TypeListText() const { return form_.Combo2.Text(); }
@@ -26,9 +36,9 @@ void Form1ChartView::SetMarkerLeft(int string, float leftTwips) {
 }
 
 void Form1ChartView::AnnounceChord() {
-  // A screen reader reads the chord from the label's text, the fingering
+  // A screen reader reads the chord from the label's name, the fingering
   // from the label's and the fretboard's descriptions, and both from the
-  // description of either list.
+  // description of either list, whose value is the item it shows.
   std::array<float, kStringCount> lefts{};
   std::array<bool, kStringCount> shown{};
   for (int string = 1; string <= kStringCount; ++string) {
@@ -43,11 +53,16 @@ void Form1ChartView::AnnounceChord() {
   chord.resize(static_cast<std::size_t>(length));
   const std::u16string summary = spoken_chord::Summary(std::u16string(chord.begin(), chord.end()), fingering);
 
-  const Annotations& reader = form_.forms().annotations();
-  reader.SetDescription(form_.Label1, WideFromAscii(fingering));
-  reader.SetDescription(form_.Image1.Handle(), WideFromAscii(fingering));
-  reader.SetDescription(form_.Combo1.Handle(), Wide(summary));
-  reader.SetDescription(form_.Combo2.Handle(), Wide(summary));
+  // The item picked first, then the chord it leads to, each change
+  // announced once.
+  const auto& spoken = form_.Spoken;
+  spoken.Combo1->SetValue(SpokenItem(RootListText()));
+  spoken.Combo2->SetValue(SpokenItem(TypeListText()));
+  spoken.Label1->SetName(chord);
+  spoken.Label1->SetDescription(WideFromAscii(fingering));
+  spoken.Image1->SetDescription(WideFromAscii(fingering));
+  spoken.Combo1->SetDescription(Wide(summary));
+  spoken.Combo2->SetDescription(Wide(summary));
 }
 
 }  // namespace velmora::win32

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "accessibility/accessible_window.h"
 #include "controls/wide_text.h"
 #include "forms/control_ids.h"
 #include "forms/form1.h"
@@ -30,8 +31,16 @@ Form2::Form2(Forms& forms)
                       layout::kLabel2, layout::kLabel2PointSize);
   Label3 = AddControl(WC_STATICW, SS_LEFT | SS_NOPREFIX, form2_ids::kLabel3, layout::kLabel3Caption,
                       layout::kLabel3, layout::kLabel3PointSize, true);
-  forms_.annotations().SetName(Label3, Wide(layout::kLabel3SpokenName));
   SetFocusControl(Command1);
+
+  // A dialog: a reader that meets it reads its title, its texts and the
+  // button with the keyboard.
+  using Kind = AccessibleWindow::Kind;
+  AccessibleWindow::Attach(Handle(), Kind::kForm, ROLE_SYSTEM_DIALOG, Wide(layout::kCaption));
+  AccessibleWindow::Attach(Command1, Kind::kControl, ROLE_SYSTEM_PUSHBUTTON, Wide(layout::kCommand1Caption));
+  AccessibleWindow::Attach(Label1, Kind::kControl, ROLE_SYSTEM_STATICTEXT, Wide(layout::kLabel1Caption));
+  AccessibleWindow::Attach(Label2, Kind::kControl, ROLE_SYSTEM_STATICTEXT, Wide(layout::kLabel2Caption));
+  AccessibleWindow::Attach(Label3, Kind::kControl, ROLE_SYSTEM_STATICTEXT, Wide(layout::kLabel3SpokenName));
 }
 
 void Form2::Form_Load() {

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "accessibility/annotations.h"
 #include "placement/dpi_functions.h"
 
 namespace velmora::win32 {
@@ -29,12 +28,10 @@ class Forms {
   // Loads the chart and shows it centred on the screen.
   void Start();
 
-  const Annotations& annotations() const { return annotations_; }
   const DpiFunctions& dpiFunctions() const { return dpiFunctions_; }
 
  private:
   const DpiFunctions& dpiFunctions_;
-  Annotations annotations_;
   std::unique_ptr<Form1> form1_;
   std::unique_ptr<Form2> form2_;
 };
