@@ -41,3 +41,11 @@ target_include_directories(chart_probe PRIVATE ${PROJECT_SOURCE_DIR}/win32)
 target_compile_definitions(chart_probe PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 target_compile_options(chart_probe PRIVATE -Wno-missing-field-initializers)
 target_link_options(chart_probe PRIVATE -static -municode)
+
+# A screen reader's hearing of Velmora.exe, as an MSAA reader gets it from
+# another process, for the Linux-side tests.
+add_executable(msaa_reader windows/msaa_reader.cpp)
+target_compile_definitions(msaa_reader PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0601 WINVER=0x0601)
+target_compile_options(msaa_reader PRIVATE -Wno-missing-field-initializers -Wno-restrict)
+target_link_options(msaa_reader PRIVATE -static -municode)
+target_link_libraries(msaa_reader PRIVATE oleacc oleaut32 ole32)

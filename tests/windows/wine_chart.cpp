@@ -74,9 +74,20 @@ OuterRect ParseRect(const std::string& text) {
 
 }  // namespace
 
-WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop) {
+WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop, bool withReader) {
   environment_ = WineEnvironment(desktop, std::getenv("VELMORA_WINE_PREFIX"));
   EndWineServer();
+  if (withReader) {
+    // Under the window manager: hooks see the desktop they are set on.
+    std::FILE* input = nullptr;
+    std::FILE* output = nullptr;
+    const pid_t reader = SpawnWith({"wine", VELMORA_MSAA_READER}, environment_, &input, &output);
+    reader_ = std::make_unique<WineReader>(reader, input, output);
+    // The first program of a new Wine server waits for it to start.
+    if (!reader_->WaitFor(0, [](const std::string& line) { return line == "ready"; }, std::chrono::seconds(60))) {
+      throw std::runtime_error("the MSAA reader did not start; it said:" + WineReader::Quoted(reader_->SaidSince(0)));
+    }
+  }
   std::vector<std::string> command = {"wine"};
   // A desktop smaller than the screen, so that it and its frame are seen
   // whole.
@@ -95,6 +106,7 @@ WineChart::~WineChart() {
   for (pid_t pid : {probe_, program_}) {
     if (pid > 0) Stop(pid, "wine");
   }
+  reader_.reset();
 }
 
 void WineChart::EndWineServer() const {

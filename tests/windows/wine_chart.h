@@ -4,9 +4,11 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "processes.h"
+#include "wine_reader.h"
 
 namespace velmora {
 
@@ -49,8 +51,9 @@ struct ChartState {
 class WineChart {
  public:
   // `virtualDesktop`: inside Wine's own desktop window, where Wine draws the
-  // frames, rather than as windows of the X window manager.
-  WineChart(const XDesktop& desktop, bool virtualDesktop);
+  // frames, rather than as windows of the X window manager. `withReader`:
+  // with the MSAA reader listening from before the program starts.
+  WineChart(const XDesktop& desktop, bool virtualDesktop, bool withReader = false);
   ~WineChart();
   WineChart(const WineChart&) = delete;
   WineChart& operator=(const WineChart&) = delete;
@@ -64,6 +67,8 @@ class WineChart {
   ChartState WaitFor(const std::function<bool(const ChartState&)>& done, const std::string& what);
   // Waits, up to ten seconds, for the program to end; its exit status.
   int WaitForExit();
+  // The MSAA reader, where the chart was started with it.
+  WineReader& Reader() { return *reader_; }
 
  private:
   void EndWineServer() const;
@@ -75,6 +80,7 @@ class WineChart {
   pid_t probe_ = -1;
   std::FILE* toProbe_ = nullptr;
   std::FILE* fromProbe_ = nullptr;
+  std::unique_ptr<WineReader> reader_;
 };
 
 std::string Describe(const ChartState& state);

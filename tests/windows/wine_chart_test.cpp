@@ -16,20 +16,19 @@
 #include <sstream>
 #include <vector>
 
-#include "bounded_end.h"
 #include "chord_table.h"
 #include "fret_positions.h"
 #include "layout/form1_layout.h"
 #include "layout/form2_layout.h"
+#include "chart_words.h"
 #include "wine_chart.h"
+#include "wine_test_session.h"
 #include "x_desktop.h"
 #include "x_windows.h"
 #include "yellow_discs.h"
 
 namespace velmora {
 namespace {
-
-XDesktop* desktop = nullptr;
 
 // The title of Wine's own desktop window.
 const std::string kWineDesktop = "velmora - Wine desktop";
@@ -50,21 +49,24 @@ std::string Utf8(std::u16string_view text) {
 double Pixels(double twips, unsigned dpi) { return twips * dpi / 1440.0; }
 
 void RunCommand(const std::string& command) {
-  const std::string line = "DISPLAY=" + desktop->Display() + " " + command;
+  const std::string line = "DISPLAY=" + TestDesktop().Display() + " " + command;
   if (std::system(line.c_str()) != 0) throw std::runtime_error("failed: " + line);
 }
 
 class WineChartTest : public testing::Test {
  protected:
   void SetUp() override {
-    server_ = std::make_unique<XWindows>(desktop->Display());
-    chart_ = std::make_unique<WineChart>(*desktop, VirtualDesktop());
+    server_ = std::make_unique<XWindows>(TestDesktop().Display());
+    chart_ = std::make_unique<WineChart>(TestDesktop(), VirtualDesktop(), WithReader());
     // Shown, activated and its root list focused: only then does it take
     // keys, and only then has Wine settled where it stands.
     start_ = chart_->WaitFor([](const ChartState& s) { return s.chartShown && s.label == "A" && s.focus == 101; },
                              "showed the chart with A major and the root list holding the keyboard");
     shownIn_ = ShownWindow(VirtualDesktop() ? kWineDesktop : Utf8(form1_layout::kCaption));
   }
+
+  // Whether the MSAA reader listens to the chart from its start.
+  virtual bool WithReader() const { return false; }
 
   // The X window that shows the chart's client area, and where that area
   // lies in it.
@@ -226,35 +228,59 @@ int RootsWalked() {
   return roots ? std::clamp(std::atoi(roots), 1, kRootCount) : kRootCount;
 }
 
-TEST_F(WineChartTest, EveryChordPickedByKeyboardIsNamedAndMarked) {
-  desktop->PressKeys("Tab");
+// The chart with a screen reader listening: every chord is also heard, as
+// the new description of the list picked on.
+class WineChartHeardTest : public WineChartTest {
+ protected:
+  bool WithReader() const override { return true; }
+
+  // Presses `keys` on a list; the chord (root, type) is shown and the reader
+  // hears it once, with the fingering of the chord table, and no other.
+  void Pick(const std::string& keys, int root, int type) {
+    WineReader& reader = chart_->Reader();
+    const std::size_t mark = reader.Said();
+    TestDesktop().PressKeys(keys);
+    ExpectChord(root, type);
+    const std::string heard =
+        "description\t" + ChordSummary(std::string(kRootTexts[static_cast<std::size_t>(root)]),
+                                        type == 0 ? kMajor : std::string(kTypeTexts[static_cast<std::size_t>(type)]));
+    ASSERT_TRUE(reader.WaitFor(mark, [&](const std::string& line) { return line == heard; }))
+        << "not heard: " << heard << "; heard:" << WineReader::Quoted(reader.SaidSince(mark));
+    const std::vector<std::string> said = reader.SaidSince(mark);
+    EXPECT_EQ(std::count_if(said.begin(), said.end(),
+                            [](const std::string& line) { return line.rfind("description\t", 0) == 0; }),
+              1)
+        << WineReader::Quoted(said);
+  }
+};
+
+TEST_F(WineChartHeardTest, EveryChordPickedByKeyboardIsNamedMarkedAndHeard) {
+  TestDesktop().PressKeys("Tab");
+  chart_->WaitFor([](const ChartState& s) { return s.focus == 102; }, "gave the type list the keyboard");
   for (int root = 0; root < RootsWalked(); ++root) {
     if (root > 0) {
       // The root list moves on; the type list keeps its type, then goes
       // back to the major chord.
-      desktop->PressKeys("shift+Tab");
+      TestDesktop().PressKeys("shift+Tab");
       chart_->WaitFor([](const ChartState& s) { return s.focus == 101; }, "gave the root list the keyboard");
-      desktop->PressKeys("Down");
-      ExpectChord(root, kTypeCount - 1);
-      desktop->PressKeys("Tab");
+      Pick("Down", root, kTypeCount - 1);
+      TestDesktop().PressKeys("Tab");
       chart_->WaitFor([](const ChartState& s) { return s.focus == 102; }, "gave the type list the keyboard");
-      desktop->PressKeys("Home");
+      Pick("Home", root, 0);
+    } else {
+      ExpectChord(root, 0);
     }
-    ExpectChord(root, 0);
-    for (int type = 1; type < kTypeCount; ++type) {
-      desktop->PressKeys("Down");
-      ExpectChord(root, type);
-    }
+    for (int type = 1; type < kTypeCount; ++type) Pick("Down", root, type);
   }
 }
 
 TEST_F(WineChartTest, TabGoesRoundTheListsAndTheButton) {
   for (int focus : {102, 104, 101, 102}) {
-    desktop->PressKeys("Tab");
+    TestDesktop().PressKeys("Tab");
     chart_->WaitFor([&](const ChartState& s) { return s.focus == focus; }, "moved the keyboard on to " + std::to_string(focus));
   }
   for (int focus : {101, 104}) {
-    desktop->PressKeys("shift+Tab");
+    TestDesktop().PressKeys("shift+Tab");
     chart_->WaitFor([&](const ChartState& s) { return s.focus == focus; }, "moved the keyboard back to " + std::to_string(focus));
   }
 }
@@ -262,14 +288,14 @@ TEST_F(WineChartTest, TabGoesRoundTheListsAndTheButton) {
 TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
   // A chord other than the first, to see that the trip keeps it: a root's
   // first letter, then End.
-  desktop->PressKeys("g");
+  TestDesktop().PressKeys("g");
   chart_->WaitFor([](const ChartState& s) { return s.root == 10 && s.label == "G"; }, "picked G by its letter");
-  desktop->PressKeys("End");
+  TestDesktop().PressKeys("End");
   chart_->WaitFor([](const ChartState& s) { return s.root == 11; }, "picked G#");
   // The chart's window on the X server, which Wine keeps while the chart is
   // hidden (only where the window manager frames it).
   const xcb_window_t chartWindow = VirtualDesktop() ? xcb_window_t{XCB_WINDOW_NONE} : shownIn_;
-  desktop->PressKeys("Tab Tab");
+  TestDesktop().PressKeys("Tab Tab");
   chart_->WaitFor([](const ChartState& s) { return s.focus == 104; }, "gave the About button the keyboard");
   const std::string aboutTitle = Utf8(form2_layout::kCaption);
   // Moved to odd pixels or left alone; closed by OK or by the title bar.
@@ -287,7 +313,7 @@ TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
   if (VirtualDesktop()) trips.insert(trips.end(), {{0, 0, false, true}, {0, 0, true}});
   for (const Trip& trip : trips) {
     const ChartState before = chart_->State();
-    desktop->PressKeys("space");
+    TestDesktop().PressKeys("space");
     // Wine reads a window's place back from the X server as the window
     // manager frames it, and for a moment may read it inside a frame not yet
     // moved to its place: the place is waited for, not read once.
@@ -321,7 +347,7 @@ TEST_F(WineChartTest, AboutTakesTheChartsPlaceAndGivesItBack) {
     if (trip.closeByTitleBar) {
       CloseByTitleBar(true);
     } else {
-      desktop->PressKeys("Return");
+      TestDesktop().PressKeys("Return");
     }
     const ChartState back = chart_->WaitFor(
         [&](const ChartState& s) {
@@ -360,12 +386,3 @@ TEST_F(WineChartTest, ClosingTheChartEndsTheProgramWithStatusZero) {
 }  // namespace
 }  // namespace velmora
 
-int main(int argc, char* argv[]) {
-  testing::InitGoogleTest(&argc, argv);
-  if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-  velmora::XDesktop session({velmora::ChosenWindowManager()});
-  velmora::desktop = &session;
-  const int result = RUN_ALL_TESTS();
-  velmora::EndWithin(std::chrono::seconds(30));
-  return result;
-}
