@@ -48,7 +48,8 @@ std::string DisplayProblem() {
   if (platform == "xcb" || (platform.isEmpty() && !display.isEmpty())) {
     if (display.isEmpty()) return "no X display (QT_QPA_PLATFORM is xcb but DISPLAY is not set)";
     if (!XDisplayOpens(display)) {
-      return "cannot open the X display \"" + display.toStdString() + "\" (DISPLAY): no X server answers there";
+      // The variable's bytes as they are: QByteArray::toStdString is Qt 6.4's.
+      return "cannot open the X display \"" + std::string(display.constData()) + "\" (DISPLAY): no X server answers there";
     }
   }
 #endif
