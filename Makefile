@@ -6,13 +6,14 @@
 #   make memcheck  run a whole session under valgrind's memcheck
 #   make package   build the Debian package, the RPM and the Windows installer
 #   make reproduce build the release twice and check that the files are the same
+#   make distros   install the .deb on Debian 12 and 13 and see Debian 11 refuse it
 #   make screenshots   the README's pictures of both programs, docs/screenshot-*.png
 
 GENERATOR := Ninja
 RELEASE := build/release
 DEBUG := build/debug
 
-.PHONY: deps run test bench memcheck package reproduce screenshots resources release release-tree windows debug runtime
+.PHONY: deps run test bench memcheck package reproduce distros screenshots resources release release-tree windows debug runtime
 
 deps:
 	@scripts/install-deps
@@ -71,6 +72,13 @@ package: release
 # file (scripts/reproduce).
 reproduce: deps
 	@scripts/reproduce
+
+# The Debian package installed as a user installs it, started and removed
+# on Debian 12 and 13, and refused by Debian 11, in minimal chroots made once
+# in build/distros (scripts/distros). Needs root and Debian's archive.
+distros: package
+	@scripts/install-deps distros
+	@scripts/distros $(RELEASE)
 
 # The README's pictures, taken of the Release build's programs on a test
 # desktop (scripts/screenshots).

@@ -25,6 +25,12 @@ set(CPACK_RPM_PACKAGE_LICENSE LicenseRef-proprietary)
 # From the list of groups rpm itself documents.
 set(CPACK_RPM_PACKAGE_GROUP Applications/Multimedia)
 set(CPACK_RPM_PACKAGE_URL https://velmora.invalid/)
+# rpmbuild finds that the program needs Qt 6, the version of all its Qt
+# symbols; it needs Qt 6.2, the first whose libraries define Qt_6.2.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(rpm_64bit "(64bit)")
+endif()
+set(CPACK_RPM_PACKAGE_REQUIRES "libQt6Core.so.6(Qt_${VELMORA_QT_MINIMUM})${rpm_64bit}")
 # Installs into /usr and nowhere else: no Prefix: to relocate it by.
 set(CPACK_PACKAGE_RELOCATABLE OFF)
 # The Packager tag comes from the macro. No debuginfo package is made, so

@@ -1,13 +1,14 @@
 #include "forms/form1_chart_view.h"
 
 #include "accessibility/fingering_description.h"
+#include "controls/layout_text.h"
 #include "forms/form1.h"
 #include "layout/spoken_chord.h"
 
 namespace velmora {
 
-std::string Form1ChartView::RootListText() const { return form_.Combo1->Text().toStdString(); }
-std::string Form1ChartView::TypeListText() const { return form_.Combo2->Text().toStdString(); }
+std::string Form1ChartView::RootListText() const { return ToStdString(form_.Combo1->Text()); }
+std::string Form1ChartView::TypeListText() const { return ToStdString(form_.Combo2->Text()); }
 std::int16_t Form1ChartView::RootListIndex() const { return form_.Combo1->ListIndex(); }
 std::int16_t Form1ChartView::TypeListIndex() const { return form_.Combo2->ListIndex(); }
 
@@ -37,7 +38,7 @@ void Form1ChartView::AnnounceChord() {
   form_.Label1->setAccessibleDescription(fingering);
   form_.Image1->setAccessibleDescription(fingering);
   const QString summary = QString::fromStdU16String(
-      spoken_chord::Summary(chord.toStdU16String(), fingering.toStdString()));
+      spoken_chord::Summary(chord.toStdU16String(), ToStdString(fingering)));
   form_.Combo1->setAccessibleDescription(summary);
   form_.Combo2->setAccessibleDescription(summary);
   // The item a pick leads to carries the same words, for a reader that

@@ -2,9 +2,12 @@
 # the project's VERSION, the library dependencies dpkg-shlibdeps found and the
 # package of the windows' font), that it holds exactly the installed files of
 # APP_ID under /usr, its copyright file and changelog, its manual page as MAN
-# renders it, and that its program is stripped and hardened (HARDENING_CHECK).
+# renders it, that its program is stripped and hardened (HARDENING_CHECK),
+# and that neither its Depends nor its program's version needs (OBJDUMP) ask
+# for a Qt or glibc newer than QT_FLOOR and GLIBC_FLOOR.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/version_floors.cmake)
 
 # Without the font the package cannot depend on the package that ships it.
 execute_process(COMMAND fc-match --format=%{family[0]} "Liberation Sans"
@@ -44,9 +47,19 @@ foreach(name_value IN ITEMS "Package=velmora" "Version=${VERSION}" "Section=soun
   expect_equal("${CMAKE_MATCH_1}" "${value}" "${CMAKE_MATCH_2}")
 endforeach()
 
-# "libc6 (>= 2.34), libqt6widgets6 (>= 6.1.2), fonts-liberation2" down to the
-# package names, alternatives included.
+# "libc6 (>= 2.34), libqt6widgets6 (>= 6.1.2), fonts-liberation2": glibc and
+# Qt no newer than the floors; then down to the package names, alternatives
+# included.
 field(Depends depends)
+string(REGEX MATCHALL "(^|, )lib(c|qt6[a-z0-9]*)6 \\(>= [^)]+\\)" versioned "${depends}")
+foreach(dependency IN LISTS versioned)
+  string(REGEX MATCH "lib(c|qt)[^ ]* \\(>= ([^)]+)\\)$" _ "${dependency}")
+  if(CMAKE_MATCH_1 STREQUAL "c")
+    velmora_check_floor("The package's Depends" GLIBC ${CMAKE_MATCH_2})
+  else()
+    velmora_check_floor("The package's Depends" Qt ${CMAKE_MATCH_2})
+  endif()
+endforeach()
 string(REGEX REPLACE " *\\([^)]*\\)" "" depends "${depends}")
 string(REGEX REPLACE " *[,|] *" ";" depends "${depends}")
 foreach(dependency IN ITEMS libqt6widgets6 fonts-liberation2)
@@ -124,8 +137,13 @@ foreach(file IN ITEMS bin/velmora share/applications/${APP_ID}.desktop
   endif()
 endforeach()
 
-# The program is stripped, the compiler's comment included, and hardened.
 set(program ${root}/usr/bin/velmora)
+# The versions the dynamic linker will ask the system's Qt and glibc for:
+# no version tag of the Qt it was built against, no newer symbol.
+execute_process(COMMAND ${OBJDUMP} -T ${program} OUTPUT_VARIABLE needs COMMAND_ERROR_IS_FATAL ANY)
+velmora_check_version_nodes("The packaged program" "${needs}")
+
+# The program is stripped, the compiler's comment included, and hardened.
 execute_process(COMMAND readelf --section-headers --wide ${program}
   OUTPUT_VARIABLE sections COMMAND_ERROR_IS_FATAL ANY)
 foreach(section IN ITEMS .symtab .comment .debug_info)

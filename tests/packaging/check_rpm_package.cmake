@@ -3,8 +3,11 @@
 # shared libraries and rpm's own features only, no package by name; that it
 # holds the Debian package's files, the same bytes at the same paths, apart
 # from the documentation, which goes where the RPM family keeps it; that it
-# owns no folder but its own; and that its %changelog starts at this version.
+# owns no folder but its own; that its %changelog starts at this version;
+# and that it requires Qt QT_FLOOR and no Qt version tag and no glibc symbol
+# version newer than QT_FLOOR and GLIBC_FLOOR.
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/version_floors.cmake)
 
 foreach(kind IN ITEMS rpm deb)
   file(GLOB ${kind} ${PACKAGE_DIR}/*.${kind})
@@ -51,6 +54,11 @@ foreach(requirement IN LISTS requires)
 endforeach()
 if(NOT "libQt6Widgets.so.6()(64bit)" IN_LIST requires)
   message(FATAL_ERROR "rpmbuild found no library requirement of the program")
+endif()
+velmora_check_version_nodes("The RPM" "${requires}")
+# rpm would take any Qt 6 for enough: the package names the oldest it is for.
+if(NOT "libQt6Core.so.6(Qt_${QT_FLOOR})(64bit)" IN_LIST requires)
+  message(FATAL_ERROR "The RPM does not ask for Qt ${QT_FLOOR}")
 endif()
 
 # The Debian package's files as "path sha256" under /usr, moved where the
