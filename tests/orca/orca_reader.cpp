@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,6 +21,8 @@ using Clock = std::chrono::steady_clock;
 // Generous, for a loaded machine; the waits end as soon as they are met.
 constexpr auto kStartWait = std::chrono::seconds(60);
 constexpr auto kStopWait = std::chrono::seconds(30);
+// What the end of a test that has failed gives Orca.
+constexpr auto kEndWait = std::chrono::seconds(5);
 constexpr auto kPoll = std::chrono::milliseconds(20);
 
 std::string ReadFile(const std::string& path, std::size_t from = 0) {
@@ -56,6 +59,18 @@ OrcaReader::OrcaReader(const XDesktop& desktop) {
                 "/speech-dispatcher.log\"\n");
   WriteFile(home + "/.libao", "default_driver=null\n");
 
+  // What the chart and Orca tell each other on the accessibility bus, kept
+  // with Orca's files when a test fails: whether the program registered,
+  // which events Orca asked for and which the program sent.
+  monitor_ = Spawn({"sh", "-c",
+                    "exec dbus-monitor --address \"$(dbus-send --bus=\"$0\" --print-reply=literal "
+                    "--dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')\" "
+                    "\"type='method_call',interface='org.a11y.atspi.Registry'\" "
+                    "\"type='method_call',interface='org.a11y.atspi.Socket'\" "
+                    "\"type='signal',interface='org.a11y.atspi.Event.Window'\" "
+                    "\"type='signal',interface='org.a11y.atspi.Event.Focus'\" > \"$1\" 2>&1",
+                    desktop.SessionBus(), folder_ + "/accessibility-bus.log"},
+                   {});
   started_ = Micros(std::chrono::system_clock::now());
   // Orca starts speech-dispatcher itself, with this environment. Its
   // messages are in English, its debug file stamped in UTC.
@@ -79,7 +94,15 @@ OrcaReader::OrcaReader(const XDesktop& desktop) {
 }
 
 OrcaReader::~OrcaReader() {
-  if (orca_ > 0) velmora::Stop(orca_, "orca");
+  velmora::Stop(monitor_, "dbus-monitor");
+  if (orca_ > 0 && !End(kEndWait)) {
+    // An Orca that has heard nothing it acts on since it started waits in
+    // the accessibility library's loop, where no signal handler of its
+    // runs: it too stays.
+    std::fprintf(stderr, "orca did not end when asked to; its threads' stacks are in %s/orca-debug.out\n",
+                 folder_.c_str());
+    keep_ = true;
+  }
   if (!keep_) {
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
@@ -111,25 +134,35 @@ bool OrcaReader::WaitToSay(const std::string& text, std::size_t since, std::chro
   }
 }
 
-std::vector<Utterance> OrcaReader::Stop() {
+bool OrcaReader::End(std::chrono::seconds wait) {
   // Orca ends on SIGTERM as when the user turns it off: it says so, writes
-  // out its debug file and exits.
-  kill(orca_, SIGTERM);
-  int status = 0;
-  bool exited = false;
-  for (const auto deadline = Clock::now() + kStopWait; Clock::now() < deadline;) {
-    if (waitpid(orca_, &status, WNOHANG) == orca_) {
-      exited = true;
-      break;
+  // out its debug file and exits. One that does not is stuck somewhere: on
+  // SIGABRT its fault handler writes every thread's Python stack to the
+  // debug file first.
+  const auto ended = [&](std::chrono::seconds within) {
+    for (const auto deadline = Clock::now() + within;; std::this_thread::sleep_for(kPoll)) {
+      if (waitpid(orca_, nullptr, WNOHANG) == orca_) return true;
+      if (Clock::now() >= deadline) return false;
     }
-    std::this_thread::sleep_for(kPoll);
-  }
-  if (!exited) {
-    kill(orca_, SIGKILL);
-    waitpid(orca_, &status, 0);
+  };
+  kill(orca_, SIGTERM);
+  const bool onTerm = ended(wait);
+  if (!onTerm) {
+    kill(orca_, SIGABRT);
+    if (!ended(kEndWait)) {
+      kill(orca_, SIGKILL);
+      waitpid(orca_, nullptr, 0);
+    }
   }
   orca_ = -1;
-  if (!exited) throw std::runtime_error("Orca did not end on SIGTERM; its files are in " + folder_);
+  return onTerm;
+}
+
+std::vector<Utterance> OrcaReader::Stop() {
+  if (!End(kStopWait)) {
+    keep_ = true;
+    throw std::runtime_error("Orca did not end on SIGTERM; its files are in " + folder_);
+  }
   std::ifstream log(folder_ + "/orca-debug.out");
   return SpeechFromDebugLog(log, started_);
 }

@@ -19,7 +19,8 @@ class XDesktop;
 // needed), and logging everything, speech included, to a debug file.
 //
 // Orca's debug file is written in blocks and is complete only once Orca has
-// exited: it is read at the end. While Orca runs, what it has said so far is
+// exited: it is read at the end. Orca's files, kept when a test fails, also
+// hold the accessibility bus's registrations and window and focus events. While Orca runs, what it has said so far is
 // read from speech-dispatcher's protocol log, written as each message comes.
 class OrcaReader {
  public:
@@ -47,10 +48,13 @@ class OrcaReader {
 
  private:
   std::string ProtocolLog() const;
+  // Ends Orca, within `wait` of asking it to; whether it ended when asked.
+  bool End(std::chrono::seconds wait);
 
   std::string folder_;
   std::int64_t started_ = 0;
   pid_t orca_ = -1;
+  pid_t monitor_ = -1;
   bool keep_ = false;
 };
 
