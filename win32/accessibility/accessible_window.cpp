@@ -1,21 +1,40 @@
 #include "accessibility/accessible_window.h"
 
-#include <commctrl.h>
+#include <cstdlib>
+#include <vector>
 
 namespace velmora::win32 {
 namespace {
 
-// The subclass that answers for the window, one per window.
-constexpr UINT_PTR kSubclassId = 0x564c4d41;  // "VLMA"
+// The windows answered for, with the window procedure each had before. A
+// window's own procedure is replaced rather than chained through the
+// common controls' subclassing, which looks its data up in the window's
+// properties on every message: under Wine a call to the server each.
+struct Answered {
+  HWND window;
+  WNDPROC procedure;
+  AccessibleWindow* object;
+};
+std::vector<Answered> answered;
+
+Answered& Find(HWND window) {
+  for (Answered& entry : answered) {
+    if (entry.window == window) return entry;
+  }
+  // Every window whose procedure this is has an entry until it is gone.
+  std::abort();
+}
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 }  // namespace
 
 AccessibleWindow* AccessibleWindow::Attach(HWND window, Kind kind, long role, std::wstring_view name) {
-  // The window's subclass holds the first reference until the window goes.
+  // The window holds the first reference until it goes.
   auto* object = new AccessibleWindow(window, kind, role, name);
-  SetWindowSubclass(window, &AccessibleWindow::WindowProc, kSubclassId, reinterpret_cast<DWORD_PTR>(object));
+  answered.push_back({window, nullptr, object});
+  answered.back().procedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleWindow::WindowProc)));
   return object;
 }
 
@@ -26,20 +45,22 @@ AccessibleWindow::~AccessibleWindow() {
   if (system_) system_->Release();
 }
 
-LRESULT CALLBACK AccessibleWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                              DWORD_PTR self) {
-  auto* object = reinterpret_cast<AccessibleWindow*>(self);
+LRESULT CALLBACK AccessibleWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Answered& entry = Find(window);
+  const WNDPROC procedure = entry.procedure;
   // The object id is a DWORD: on 64-bit Windows lParam may carry it without
   // its sign, so OBJID_CLIENT is compared as one.
   if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
-    return LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object));
+    return LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(entry.object));
   }
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, &AccessibleWindow::WindowProc, kSubclassId);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    AccessibleWindow* object = entry.object;
+    answered.erase(answered.begin() + (&entry - answered.data()));
     object->Disconnect();
     object->Release();
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return CallWindowProcW(procedure, window, message, wParam, lParam);
 }
 
 void AccessibleWindow::Disconnect() {

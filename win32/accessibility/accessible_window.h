@@ -74,8 +74,7 @@ class AccessibleWindow final : public IAccessible {
   AccessibleWindow(HWND window, Kind kind, long role, std::wstring_view name);
   ~AccessibleWindow();
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR self);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // The window is gone: the object answers for nothing any more.
   void Disconnect();
 
