@@ -24,7 +24,6 @@ class Form1 : public FormWindow {
   void Form_Load();
 
   const ChordChart& Chart() const { return chart_; }
-  Forms& forms() const { return forms_; }
 
   FretboardPicture Image1;
   HWND Label1;

@@ -2,7 +2,6 @@
 
 #include "controls/wide_text.h"
 #include "forms/form1.h"
-#include "forms/forms.h"
 #include "layout/form1_layout.h"
 #include "layout/spoken_chord.h"
 
