@@ -4,7 +4,9 @@
 # its public half exported to public.asc. Configures and builds the source
 # SOURCE_DIR as a Release build in WORK_DIR/build (with GENERATOR), with
 # Velmora.exe and its installer where WINDOWS is on, then packs it and
-# writes SHA256SUMS there. No step may print a CMake warning.
+# writes SHA256SUMS there. Its time stamps are EPOCH, those of the tree that
+# runs the tests, whose unsigned programs the signed ones are compared with.
+# No step may print a CMake warning.
 cmake_minimum_required(VERSION 3.25)
 
 # run(<what> <command>...): runs the command, failing on an error or a
@@ -42,7 +44,8 @@ set(ENV{VELMORA_SIGN_KEY} ${keys}/key.pem)
 set(ENV{VELMORA_GPG_KEY} ${fingerprint})
 set(build ${WORK_DIR}/build)
 run("Configuring" ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${build} -G ${GENERATOR}
-    -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DVELMORA_WINDOWS=${WINDOWS})
+    -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF -DVELMORA_WINDOWS=${WINDOWS}
+    -DVELMORA_SOURCE_DATE_EPOCH=${EPOCH})
 run("Building and packing" ${CMAKE_COMMAND} --build ${build} --target package)
 run("Writing SHA256SUMS" ${CMAKE_COMMAND} --build ${build} --target velmora-checksums)
 # The agent that gpg started for the home.
