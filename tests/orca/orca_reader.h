@@ -19,9 +19,10 @@ class XDesktop;
 // needed), and logging everything, speech included, to a debug file.
 //
 // Orca's debug file is written in blocks and is complete only once Orca has
-// exited: it is read at the end. Orca's files, kept when a test fails, also
-// hold the accessibility bus's registrations and window and focus events. While Orca runs, what it has said so far is
+// exited: it is read at the end. While Orca runs, what it has said so far is
 // read from speech-dispatcher's protocol log, written as each message comes.
+// Orca's files, kept when a test fails, also hold the accessibility bus's
+// registrations and its window and focus events.
 class OrcaReader {
  public:
   // Starts Orca on the desktop and waits until it says it is on.

@@ -53,7 +53,8 @@ foreach(signed_unsigned IN ITEMS "windows/Velmora.exe|${UNSIGNED_EXE}"
     endif()
     string(TOLOWER ${CMAKE_MATCH_1} unsigned_digest)
     if(NOT unsigned_digest STREQUAL digest)
-      message(FATAL_ERROR "The unsigned ${unsigned} has another Authenticode digest (${unsigned_digest}) than the signed ${name}")
+      message(FATAL_ERROR "The unsigned ${unsigned} has another Authenticode digest (${unsigned_digest}) "
+                          "than the signed ${name}")
     endif()
   endif()
 endforeach()

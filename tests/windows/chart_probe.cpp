@@ -18,18 +18,11 @@
 #include <string>
 
 #include "forms/control_ids.h"
+#include "probe_text.h"
 
 namespace {
 
 using namespace velmora::win32;
-
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                       nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
 
 std::string Text(HWND control) {
   wchar_t text[256] = {};

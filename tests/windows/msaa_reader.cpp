@@ -27,6 +27,8 @@
 #include <string>
 #include <thread>
 
+#include "probe_text.h"
+
 namespace {
 
 constexpr UINT kCommand = WM_APP + 1;
@@ -41,13 +43,6 @@ struct WinEvent {
 
 std::deque<WinEvent> pending;
 
-std::string Utf8(const wchar_t* text, int length) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
-
 VARIANT Child(LONG id) {
   VARIANT child;
   VariantInit(&child);
@@ -61,7 +56,7 @@ template <typename Getter>
 std::string Text(Getter get) {
   BSTR text = nullptr;
   if (FAILED(get(&text)) || text == nullptr) return {};
-  std::string utf8 = Utf8(text, static_cast<int>(SysStringLen(text)));
+  std::string utf8 = Utf8({text, SysStringLen(text)});
   SysFreeString(text);
   return utf8;
 }

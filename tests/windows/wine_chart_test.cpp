@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QString>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -16,11 +15,11 @@
 #include <sstream>
 #include <vector>
 
+#include "chart_words.h"
 #include "chord_table.h"
 #include "fret_positions.h"
 #include "layout/form1_layout.h"
 #include "layout/form2_layout.h"
-#include "chart_words.h"
 #include "wine_chart.h"
 #include "wine_test_session.h"
 #include "x_desktop.h"
@@ -38,11 +37,6 @@ constexpr auto kServerWait = std::chrono::seconds(10);
 bool VirtualDesktop() {
   const char* mode = std::getenv("VELMORA_WINE_DESKTOP");
   return mode != nullptr && std::string(mode) == "virtual";
-}
-
-// The shared layouts' UTF-16 texts as the X server names windows.
-std::string Utf8(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
 }
 
 // Twips of the layouts in the chart's device pixels.

@@ -3,7 +3,6 @@
 // while the chart is driven by real keys through the X server.
 #include <gtest/gtest.h>
 
-#include <QString>
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -30,10 +29,6 @@ const std::string kAboutButton = "О программе";
 // child id that names nothing.
 constexpr char kNotConnected[] = "800401fd";
 constexpr char kInvalidArgument[] = "80070057";
-
-std::string Utf8(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
-}
 
 std::string Focus(const std::string& name, int role, const std::string& value = {},
                   const std::string& description = {}) {
