@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "accessibility/bridge_start.h"
+
 namespace velmora {
 
 Forms::Forms() = default;
@@ -29,6 +31,7 @@ Form2& Forms::form2() {
 void Forms::Start() {
   // Lets the desktop match the window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
+  AnnounceActiveWindowWhenBridgeStarts();
   Form1& chart = form1();
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   // The client area is centred; the frame the window manager adds around it
