@@ -65,8 +65,9 @@ XDesktop::XDesktop(const DesktopOptions& options) : windowManagerName_(options.w
   windowManager_ = processes_.Start(WindowManagerCommands().at(windowManagerName_), environment);
   WaitForWindowManager(windowManager_);
   if (options.accessibilityBus) {
-    WaitForAccessibilityBus(
-        processes_.Start({"/usr/libexec/at-spi-bus-launcher", "--launch-immediately"}, environment));
+    accessibilityBusLauncher_ =
+        processes_.Start({"/usr/libexec/at-spi-bus-launcher", "--launch-immediately"}, environment);
+    WaitForAccessibilityBus(accessibilityBusLauncher_);
   }
 }
 
@@ -100,6 +101,15 @@ void XDesktop::Click(int x, int y) const {
 void XDesktop::PauseWindowManager() const { kill(windowManager_, SIGSTOP); }
 
 void XDesktop::ResumeWindowManager() const { kill(windowManager_, SIGCONT); }
+
+void XDesktop::PauseAccessibilityBusLauncher() const {
+  if (accessibilityBusLauncher_ <= 0) throw std::logic_error("this desktop has no accessibility bus");
+  kill(accessibilityBusLauncher_, SIGSTOP);
+}
+
+void XDesktop::ResumeAccessibilityBusLauncher() const {
+  if (accessibilityBusLauncher_ > 0) kill(accessibilityBusLauncher_, SIGCONT);
+}
 
 void XDesktop::Run(const std::string& command) const {
   const std::string line = "DISPLAY=" + display_ + " " + command;

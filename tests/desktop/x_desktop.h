@@ -54,6 +54,11 @@ class XDesktop {
   // can make it lag behind the program as a busy machine would.
   void PauseWindowManager() const;
   void ResumeWindowManager() const;
+  // Holds the accessibility bus's launcher still and lets it go on again: a
+  // program that starts meanwhile waits for the bus's address, as on a busy
+  // desktop, while the bus and those already on it go on.
+  void PauseAccessibilityBusLauncher() const;
+  void ResumeAccessibilityBusLauncher() const;
 
  private:
   void WaitForWindowManager(pid_t windowManager);
@@ -66,6 +71,7 @@ class XDesktop {
   std::string home_;
   std::string windowManagerName_;
   pid_t windowManager_ = -1;
+  pid_t accessibilityBusLauncher_ = -1;
 };
 
 // The window manager a real-window test run asks for: VELMORA_TEST_WM, or

@@ -259,6 +259,38 @@ bool XWindows::WaitForInputFocus(xcb_window_t window, std::chrono::milliseconds 
   return WaitUntil(timeout, [&] { return HoldsInputFocus(window); });
 }
 
+bool XWindows::Ping(xcb_window_t window, std::chrono::milliseconds timeout) {
+  // The program sends the ping back to the root window, for the window
+  // manager: to whoever asks for the root's structure or substructure
+  // events, as toolkits differ.
+  const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+  xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+  const xcb_atom_t protocols = Atom("WM_PROTOCOLS");
+  const xcb_atom_t ping = Atom("_NET_WM_PING");
+  // A time stamp no manager uses tells this ping's answer from theirs.
+  constexpr std::uint32_t kStamp = 0x7e57;
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = window;
+  message.type = protocols;
+  message.data.data32[0] = ping;
+  message.data.data32[1] = kStamp;
+  message.data.data32[2] = window;
+  xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+  const auto answer = [&](const xcb_generic_event_t& event) {
+    if ((event.response_type & 0x7F) != XCB_CLIENT_MESSAGE) return false;
+    const auto& pong = reinterpret_cast<const xcb_client_message_event_t&>(event);
+    return pong.window == root_ && pong.type == protocols && pong.data.data32[0] == ping &&
+           pong.data.data32[1] == kStamp && pong.data.data32[2] == window;
+  };
+  const bool answered = WaitForEvent(std::chrono::steady_clock::now() + timeout, [] { return true; }, answer);
+  const std::uint32_t watching = watched_ != XCB_WINDOW_NONE ? XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY : 0;
+  xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &watching);
+  xcb_flush(connection_);
+  return answered;
+}
+
 void XWindows::WatchFrame(xcb_window_t window) {
   const std::uint32_t rootMask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
   xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &rootMask);

@@ -81,6 +81,12 @@ class XWindows {
   // Waits, up to `timeout`, until it has; whether it came to.
   bool WaitForInputFocus(xcb_window_t window, std::chrono::milliseconds timeout);
 
+  // Pings the window's program (_NET_WM_PING) and waits, up to `timeout`,
+  // for its answer: a program that has answered has handled every event the
+  // server sent it before, the focus it was given among them. Whether it
+  // answered.
+  bool Ping(xcb_window_t window, std::chrono::milliseconds timeout);
+
   // Waits, up to `timeout`, until the root window names an EWMH window
   // manager (_NET_SUPPORTING_WM_CHECK) and the manager frames a window it
   // is given; `alive` is asked between events and ends the wait when it
