@@ -15,6 +15,7 @@
 #include "reader_session.h"
 #include "screen_reader.h"
 #include "x_desktop.h"
+#include "x_windows.h"
 
 namespace velmora {
 namespace {
@@ -36,7 +37,7 @@ class ChartOverTheBus : public testing::Test {
  protected:
   void SetUp() override {
     Reader().ClearEvents();
-    program_ = Desktop().Launch({VELMORA_PROGRAM});
+    program_ = Launch();
     // Ready once the chart is shown with the focus in the root list.
     ASSERT_TRUE(Reader().WaitFor(
         [&] {
@@ -58,6 +59,9 @@ class ChartOverTheBus : public testing::Test {
     }
     Stop(program_, "velmora");
   }
+
+  // Starts the program as the test's desktop would.
+  virtual pid_t Launch() { return Desktop().Launch({VELMORA_PROGRAM}); }
 
   // The application's window (a frame or a dialog) of this title, read to
   // the bottom; an empty object while there is none.
@@ -371,6 +375,30 @@ TEST_F(ChartOverTheBus, MousePickReachesTheReaderOnce) {
   ASSERT_TRUE(WaitForEvent(moved, kFocused, "push button", "О программе", 1)) << Log(moved);
   ExpectOnce(Count(picked, moved, kTypeList, "A7", "x 0 2 0 2 0", "7"), true, true, Log(picked),
              PickedOn::kOpenedList);
+}
+
+// On a busy desktop the accessibility bus may answer the program only after
+// the window manager has given the chart the focus: here its launcher is held
+// until the program has taken that focus in.
+class ChartOnABusyDesktop : public ChartOverTheBus {
+ protected:
+  pid_t Launch() override {
+    Desktop().PauseAccessibilityBusLauncher();
+    struct Release {
+      ~Release() { Desktop().ResumeAccessibilityBusLauncher(); }
+    } release;
+    const pid_t program = ChartOverTheBus::Launch();
+    XWindows server(Desktop().Display());
+    const xcb_window_t chart = server.WaitForClientTitled(kChartTitle, kWait);
+    EXPECT_TRUE(chart != XCB_WINDOW_NONE && server.WaitForInputFocus(chart, kWait) && server.Ping(chart, kWait))
+        << "the chart never had the input focus, or never took it in";
+    return program;
+  }
+};
+
+TEST_F(ChartOnABusyDesktop, AReaderStillHearsTheChartComeToTheFront) {
+  EXPECT_TRUE(WaitForEvent(0, "window:activate", "frame", kChartTitle)) << Log(0);
+  EXPECT_TRUE(WaitForEvent(0, kFocused, "combo box", kRootList, 1)) << Log(0);
 }
 
 }  // namespace
