@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "chord_table.h"
 #include "chord_vocabulary.h"
@@ -37,6 +38,13 @@ inline std::string TableFingering(const std::string& root, const std::string& ty
 // type is given as spoken.
 inline std::string ChordSummary(const std::string& root, const std::string& type) {
   return "Аккорд " + root + (type == kMajor ? "" : type) + ": " + TableFingering(root, type);
+}
+
+// What a reader said, a quoted line each, for a failure's message.
+inline std::string Quoted(const std::vector<std::string>& said) {
+  std::string text;
+  for (const std::string& s : said) text += "\n    '" + s + "'";
+  return text;
 }
 
 }  // namespace velmora

@@ -69,12 +69,6 @@ int CountContaining(const std::vector<std::string>& said, const std::string& tex
   return count;
 }
 
-std::string Quoted(const std::vector<std::string>& said) {
-  std::string text;
-  for (const std::string& s : said) text += "\n    '" + s + "'";
-  return text;
-}
-
 // What Orca says last for a step, waited for before the next key.
 std::string Awaited(const Step& step) {
   switch (step.kind) {

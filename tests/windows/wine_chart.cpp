@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "chart_words.h"
 #include "wine_environment.h"
 
 extern char** environ;
@@ -85,7 +86,7 @@ WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop, bool withRead
     reader_ = std::make_unique<WineReader>(reader, input, output);
     // The first program of a new Wine server waits for it to start.
     if (!reader_->WaitFor(0, [](const std::string& line) { return line == "ready"; }, std::chrono::seconds(60))) {
-      throw std::runtime_error("the MSAA reader did not start; it said:" + WineReader::Quoted(reader_->SaidSince(0)));
+      throw std::runtime_error("the MSAA reader did not start; it said:" + Quoted(reader_->SaidSince(0)));
     }
   }
   std::vector<std::string> command = {"wine"};

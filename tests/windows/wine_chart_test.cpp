@@ -239,12 +239,12 @@ class WineChartHeardTest : public WineChartTest {
         "description\t" + ChordSummary(std::string(kRootTexts[static_cast<std::size_t>(root)]),
                                         type == 0 ? kMajor : std::string(kTypeTexts[static_cast<std::size_t>(type)]));
     ASSERT_TRUE(reader.WaitFor(mark, [&](const std::string& line) { return line == heard; }))
-        << "not heard: " << heard << "; heard:" << WineReader::Quoted(reader.SaidSince(mark));
+        << "not heard: " << heard << "; heard:" << Quoted(reader.SaidSince(mark));
     const std::vector<std::string> said = reader.SaidSince(mark);
     EXPECT_EQ(std::count_if(said.begin(), said.end(),
                             [](const std::string& line) { return line.rfind("description\t", 0) == 0; }),
               1)
-        << WineReader::Quoted(said);
+        << Quoted(said);
   }
 };
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "chart_words.h"
 #include "processes.h"
 
 namespace velmora {
@@ -65,12 +66,6 @@ std::vector<std::string> WineReader::Ask(const std::string& command, const std::
     if (line.rfind(last, 0) == 0) break;
   }
   return answer;
-}
-
-std::string WineReader::Quoted(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += "\n    '" + line + "'";
-  return text;
 }
 
 }  // namespace velmora

@@ -36,9 +36,6 @@ class WineReader {
   // first that starts with `last`.
   std::vector<std::string> Ask(const std::string& command, const std::string& last);
 
-  // The lines, the reader's and those said of a step, for a failure's message.
-  static std::string Quoted(const std::vector<std::string>& lines);
-
  private:
   void Listen();
 

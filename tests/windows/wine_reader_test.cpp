@@ -56,7 +56,7 @@ class WineReaderTest : public testing::Test {
     const std::size_t mark = keys.empty() ? 1 : reader.Said();
     if (!keys.empty()) TestDesktop().PressKeys(keys);
     EXPECT_TRUE(reader.WaitFor(mark, [&](const std::string& line) { return line == last; }))
-        << "after " << keys << " never heard '" << last << "'; heard:" << WineReader::Quoted(reader.SaidSince(mark));
+        << "after " << keys << " never heard '" << last << "'; heard:" << Quoted(reader.SaidSince(mark));
     return reader.SaidSince(mark);
   }
 
@@ -103,7 +103,7 @@ TEST_F(WineReaderTest, HearsEveryStopAndEveryPickOnce) {
                                        fingering,
                                    "child\tname=Гриф гитары\trole=" + std::to_string(kGraphic) +
                                        "\tvalue=\tdescription=" + fingering}) {
-    EXPECT_EQ(std::count(children.begin(), children.end(), child), 1) << child << WineReader::Quoted(children);
+    EXPECT_EQ(std::count(children.begin(), children.end(), child), 1) << child << Quoted(children);
   }
 }
 
