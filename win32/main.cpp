@@ -6,6 +6,7 @@
 #include <objbase.h>
 
 #include "forms/forms.h"
+#include "loading/system_libraries.h"
 
 namespace {
 
@@ -30,11 +31,13 @@ bool FormKeyboard(MSG& message) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Before anything loads a DLL that Windows would look for beside the
+  // program first.
+  velmora::win32::RestrictDllSearchToSystem32(velmora::win32::SystemDllSearchFunctions());
   // What a screen reader gets of the windows, and the picture decoder, are
   // COM objects.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+  velmora::win32::InitCommonControlsOfSystem32(ICC_STANDARD_CLASSES);
 
   int status = 0;
   {

@@ -8,11 +8,12 @@
 #include "first_frame_painted.h"
 #include "forms/form1.h"
 #include "forms/forms.h"
+#include "loading/system_libraries.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  velmora::win32::RestrictDllSearchToSystem32(velmora::win32::SystemDllSearchFunctions());
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+  velmora::win32::InitCommonControlsOfSystem32(ICC_STANDARD_CLASSES);
   velmora::win32::Forms forms;
   forms.Start();
   return velmora::bench::RunUntilPainted(forms.form1().Handle());

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "loading/system_libraries.h"
+
 namespace velmora::win32 {
 namespace {
 
@@ -51,7 +53,9 @@ LRESULT CALLBACK AccessibleWindow::WindowProc(HWND window, UINT message, WPARAM 
   // The object id is a DWORD: on 64-bit Windows lParam may carry it without
   // its sign, so OBJID_CLIENT is compared as one.
   if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
-    return LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(entry.object));
+    if (const auto lresultFromObject = Oleacc().lresultFromObject) {
+      return lresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(entry.object));
+    }
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
@@ -87,8 +91,9 @@ void AccessibleWindow::Change(std::wstring& text, std::wstring_view to, DWORD ev
 }
 
 IAccessible* AccessibleWindow::System() {
-  if (!system_ && window_) {
-    if (FAILED(CreateStdAccessibleObject(window_, OBJID_CLIENT, __uuidof(IAccessible),
+  const auto createStdAccessibleObject = Oleacc().createStdAccessibleObject;
+  if (!system_ && window_ && createStdAccessibleObject) {
+    if (FAILED(createStdAccessibleObject(window_, OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void**>(&system_)))) {
       system_ = nullptr;
     }
@@ -201,7 +206,9 @@ HRESULT AccessibleWindow::get_accChild(VARIANT child, IDispatch** object) {
   *object = nullptr;
   if (IsSelf(child)) return E_INVALIDARG;
   if (kind_ == Kind::kForm) {
-    return AccessibleObjectFromWindow(Control(child.lVal), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IDispatch),
+    const auto accessibleObjectFromWindow = Oleacc().accessibleObjectFromWindow;
+    if (!accessibleObjectFromWindow) return E_FAIL;
+    return accessibleObjectFromWindow(Control(child.lVal), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IDispatch),
                                       reinterpret_cast<void**>(object));
   }
   return ForChild(child, [&](IAccessible* system) { return system->get_accChild(child, object); });

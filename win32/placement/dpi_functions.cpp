@@ -1,28 +1,24 @@
 #include "placement/dpi_functions.h"
 
+#include "loading/system_libraries.h"
+
 namespace velmora::win32 {
 namespace {
 
 // The effective density of a screen, as the user set its scale.
 constexpr int kEffectiveDpi = 0;
 
-template <typename Function>
-void Find(HMODULE module, const char* name, Function& function) {
-  if (module) function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 DpiFunctions LookUp() {
   DpiFunctions functions;
   const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  Find(user32, "GetDpiForWindow", functions.getDpiForWindow);
-  Find(user32, "GetDpiForSystem", functions.getDpiForSystem);
-  Find(user32, "AdjustWindowRectExForDpi", functions.adjustWindowRectExForDpi);
-  Find(user32, "GetSystemMetricsForDpi", functions.getSystemMetricsForDpi);
+  FindFunction(user32, "GetDpiForWindow", functions.getDpiForWindow);
+  FindFunction(user32, "GetDpiForSystem", functions.getDpiForSystem);
+  FindFunction(user32, "AdjustWindowRectExForDpi", functions.adjustWindowRectExForDpi);
+  FindFunction(user32, "GetSystemMetricsForDpi", functions.getSystemMetricsForDpi);
   if (!functions.getDpiForWindow) {
     // Loaded only where the window-level function is missing; the program
     // never unloads it.
-    Find(LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "GetDpiForMonitor",
-         functions.getDpiForMonitor);
+    FindFunction(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor", functions.getDpiForMonitor);
   }
   return functions;
 }
