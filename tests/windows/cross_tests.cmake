@@ -49,3 +49,17 @@ target_compile_definitions(msaa_reader PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0
 target_compile_options(msaa_reader PRIVATE -Wno-missing-field-initializers -Wno-restrict)
 target_link_options(msaa_reader PRIVATE -static -municode)
 target_link_libraries(msaa_reader PRIVATE oleacc oleaut32 ole32)
+
+# A DLL planted beside a program, as a web page could leave one in
+# Downloads, that marks its loading and ends the process; and the least a
+# program can do against it, for the Linux-side tests of what Velmora.exe
+# and its installer load.
+add_library(planted_dll SHARED windows/planted_dll.cpp)
+set_target_properties(planted_dll PROPERTIES PREFIX "" OUTPUT_NAME planted)
+target_compile_options(planted_dll PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables)
+target_link_options(planted_dll PRIVATE -nostdlib -Wl,--entry,PlantedDllEntry)
+target_link_libraries(planted_dll PRIVATE kernel32)
+add_executable(protected_start WIN32 windows/protected_start.cpp)
+target_compile_definitions(protected_start PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0602 WINVER=0x0602)
+target_link_options(protected_start PRIVATE -static -municode)
+target_link_libraries(protected_start PRIVATE ole32 oleaut32)

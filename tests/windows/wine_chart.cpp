@@ -32,9 +32,10 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }
 
 // Starts `command` with `environment` added to this process's; with
-// `pipes`, its standard input and output are connected to them.
+// `pipes`, its standard input and output are connected to them; with
+// `errors`, its standard error goes to that file.
 pid_t SpawnWith(std::vector<std::string> command, const Environment& environment, std::FILE** input = nullptr,
-                std::FILE** output = nullptr) {
+                std::FILE** output = nullptr, const std::string& errors = {}) {
   std::vector<std::string> variables;
   for (char** v = environ; *v; ++v) {
     const std::string variable(*v);
@@ -51,6 +52,9 @@ pid_t SpawnWith(std::vector<std::string> command, const Environment& environment
     posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     for (int fd : {in[0], in[1], out[0], out[1]}) posix_spawn_file_actions_addclose(&actions, fd);
+  }
+  if (!errors.empty()) {
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   }
   pid_t pid = -1;
   auto argv = Pointers(command);
@@ -75,7 +79,7 @@ OuterRect ParseRect(const std::string& text) {
 
 }  // namespace
 
-WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop, bool withReader) {
+WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop, bool withReader, const WineLaunch& launch) {
   environment_ = WineEnvironment(desktop, std::getenv("VELMORA_WINE_PREFIX"));
   EndWineServer();
   if (withReader) {
@@ -93,8 +97,10 @@ WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop, bool withRead
   // A desktop smaller than the screen, so that it and its frame are seen
   // whole.
   if (virtualDesktop) command.insert(command.end(), {"explorer", "/desktop=velmora,1024x768"});
-  command.push_back(VELMORA_WINDOWS_EXE);
-  program_ = SpawnWith(command, environment_);
+  command.push_back(launch.program);
+  Environment programEnvironment = environment_;
+  for (const auto& [name, value] : launch.environment) programEnvironment[name] = value;
+  program_ = SpawnWith(command, programEnvironment, nullptr, nullptr, launch.errors);
   std::vector<std::string> probe = {"wine", VELMORA_CHART_PROBE};
   if (virtualDesktop) probe.push_back("velmora");
   probe_ = SpawnWith(probe, environment_, &toProbe_, &fromProbe_);

@@ -48,12 +48,21 @@ struct ChartState {
 // windows through Wine from a process of its own. The Wine prefix is the
 // one made for the test run's dots per inch; its server is ended before
 // and after, so that each run has Wine to itself.
+// Which copy of Velmora.exe a WineChart starts, with what added to the
+// environment of its Wine process alone, and the file its standard error
+// goes to (none: discarded).
+struct WineLaunch {
+  std::string program = VELMORA_WINDOWS_EXE;
+  Environment environment;
+  std::string errors;
+};
+
 class WineChart {
  public:
   // `virtualDesktop`: inside Wine's own desktop window, where Wine draws the
   // frames, rather than as windows of the X window manager. `withReader`:
   // with the MSAA reader listening from before the program starts.
-  WineChart(const XDesktop& desktop, bool virtualDesktop, bool withReader = false);
+  WineChart(const XDesktop& desktop, bool virtualDesktop, bool withReader = false, const WineLaunch& launch = {});
   ~WineChart();
   WineChart(const WineChart&) = delete;
   WineChart& operator=(const WineChart&) = delete;
