@@ -1,10 +1,13 @@
 // Velmora's Windows installer as a user meets it, signed as a release is,
-// under Wine in the tests' 96 dpi prefix and on a test desktop of its own:
-// installed silently (/S), the installed program started and its chart
-// shown, then uninstalled silently. The cases run in order: the suite
-// installs first, the last case uninstalls.
+// under Wine in the tests' Windows 7 prefix and on a test desktop of its
+// own: run from a Downloads folder that holds planted DLLs, installed
+// silently (/S) for all users, the installed program started and its chart
+// shown, then uninstalled silently; installed for the current user alone
+// and uninstalled; and installed and uninstalled over a running chart.
+// The suites run in order, each leaving the prefix as it found it.
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,6 +34,7 @@
 #include <vector>
 
 #include "bounded_end.h"
+#include "planted_dlls.h"
 #include "wine_environment.h"
 #include "x_desktop.h"
 #include "x_windows.h"
@@ -79,8 +83,10 @@ std::optional<int> AwaitExit(pid_t pid, Clock::duration limit) {
 // Runs a command with `environment` added to this process's, its standard
 // output going to a file that is read once it has ended, so that what it
 // leaves running (Wine's server and services) cannot keep the reading
-// waiting. Killed if it has not ended within `limit`.
-Outcome Execute(const std::vector<std::string>& command, const Environment& environment, seconds limit) {
+// waiting; its standard error to the file `errors` where one is named.
+// Killed if it has not ended within `limit`.
+Outcome Execute(const std::vector<std::string>& command, const Environment& environment, seconds limit,
+                const fs::path& errors = {}) {
   Outcome outcome;
   std::FILE* output = std::tmpfile();
   if (output == nullptr) return outcome;
@@ -92,6 +98,7 @@ Outcome Execute(const std::vector<std::string>& command, const Environment& envi
     for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
     dup2(open("/dev/null", O_RDONLY), STDIN_FILENO);
     dup2(fileno(output), STDOUT_FILENO);
+    if (!errors.empty()) dup2(open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
     // Nothing of this process's own, such as its X connection, is handed on
     // to Wine's server.
     for (int fd = 3; fd < 256; ++fd) close(fd);
@@ -113,10 +120,18 @@ Outcome Execute(const std::vector<std::string>& command, const Environment& envi
   return outcome;
 }
 
-Outcome Wine(const std::vector<std::string>& arguments, seconds limit = seconds(60)) {
+// A Wine program run with `environment` added to the prefix's.
+Outcome Wine(const std::vector<std::string>& arguments, const Environment& environment = {},
+             const fs::path& errors = {}) {
   std::vector<std::string> command{VELMORA_WINE};
   command.insert(command.end(), arguments.begin(), arguments.end());
-  return Execute(command, WineEnvironment(*desktop, kPrefix.string()), limit);
+  Environment full = WineEnvironment(*desktop, kPrefix.string());
+  for (const auto& [name, value] : environment) full[name] = value;
+  return Execute(command, full, seconds(60), errors);
+}
+
+std::string Status(const Outcome& outcome) {
+  return outcome.ended ? "exit status " + std::to_string(outcome.status) : std::string("timed out");
 }
 
 // Waits until every process of the prefix has ended and its server with
@@ -312,20 +327,116 @@ std::map<std::string, std::pair<std::string, std::string>> RegistryValues(const 
   return values;
 }
 
-class WindowsInstaller : public testing::Test {
+// Planted beside the installer and the uninstaller: every DLL that NSIS's
+// program loads but the system's own and Wine's start (planted_dlls.h).
+const std::vector<std::string> kPlantedBesideNsis = {"comctl32", "userenv", "apphelp", "propsys",
+                                                     "dwmapi",   "oleacc",  "shfolder"};
+// Loaded by NSIS's program whatever is planted, not from its folder: the
+// theming library, which Wine's comctl32, a static import of NSIS's stub,
+// loads before the stub's first instruction; and NSIS's own plugins, by
+// their full paths in its temporary folder.
+const std::set<std::string> kNsisExempt = {"uxtheme", "system", "userinfo"};
+// The Downloads folder the programs are run from, beside the prefix.
+const fs::path kDownloads = kPrefix.string() + "-downloads";
+
+// What a run of a program from Downloads, a fake under each planted name
+// beside it, did and loaded.
+struct PlantedRun {
+  Outcome outcome;
+  std::vector<std::string> plantedLoaded;
+  std::vector<std::string> gaps;
+};
+
+PlantedRun RunBesidePlanted(const fs::path& program, const std::vector<std::string>& arguments) {
+  PlantBeside(kDownloads, program, VELMORA_PLANTED_DLL, kPlantedBesideNsis);
+  const fs::path log = kDownloads.string() + ".log";
+  const Environment environment = {
+      {"WINEDLLOVERRIDES", PreferringPlanted(WineEnvironment(*desktop, kPrefix.string())["WINEDLLOVERRIDES"],
+                                             kPlantedBesideNsis)},
+      {"WINEDEBUG", "+pid,+loaddll"}};
+  std::vector<std::string> command{(kDownloads / program.filename()).string()};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  PlantedRun run;
+  run.outcome = Wine(command, environment, log);
+  WineEnded();
+  run.plantedLoaded = PlantedLoaded(kDownloads);
+  run.gaps = PlantingGaps(LoadedBy(log, program.filename().string()), kPlantedBesideNsis, kNsisExempt);
+  return run;
+}
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += "  " + line + "\n";
+  return text.empty() ? "  nothing\n" : text;
+}
+
+// Starts the program at the Windows path `program` and waits until its
+// chart is shown; the process, or -1, having failed, where none showed.
+pid_t StartChart(const std::string& program) {
+  const pid_t pid = Spawn({VELMORA_WINE, program}, WineEnvironment(*desktop, kPrefix.string()), -1, Output::kShown);
+  for (const auto deadline = Clock::now() + seconds(60); Clock::now() < deadline;) {
+    if (!server->ClientsTitled(kChartTitle).empty()) return pid;
+    if (AwaitExit(pid, Clock::duration::zero())) {
+      ADD_FAILURE() << program << " exited without showing a chart titled " << kChartTitle;
+      return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  ADD_FAILURE() << program << " showed no chart titled " << kChartTitle;
+  Stop(pid, "Velmora.exe");
+  return -1;
+}
+
+// Closes the chart as its title bar's close button does: the window
+// manager asks the window to close. The program's exit status, or nothing
+// where it did not end.
+std::optional<int> CloseChart(pid_t program) {
+  const std::vector<xcb_window_t> charts = server->ClientsTitled(kChartTitle);
+  if (charts.size() != 1) return std::nullopt;
+  std::ostringstream id;
+  id << "0x" << std::hex << charts.front();
+  Execute({"wmctrl", "-i", "-c", id.str()}, desktop->ClientEnvironment(), seconds(10));
+  return AwaitExit(program, seconds(30));
+}
+
+// The request for rights in a Windows program's manifest.
+std::string ExecutionLevel(const fs::path& program) {
+  const std::string manifest =
+      Execute({VELMORA_WRESTOOL, "--extract", "--raw", "--type=24", program.string()}, {}, seconds(30)).output;
+  std::smatch level;
+  std::regex_search(manifest, level, std::regex(R"re(requestedExecutionLevel\s+level="(\w+)")re"));
+  return level.empty() ? "none" : level[1].str();
+}
+
+// The prefix as it was before an installation: every file and key the same.
+void ExpectAsBefore(const std::set<std::string>& contentsBefore, const std::set<std::string>& keysBefore) {
+  const std::set<std::string> contentsAfter = DriveContents();
+  EXPECT_TRUE(contentsAfter == contentsBefore) << "left behind:\n"
+                                               << Missing(contentsAfter, contentsBefore) << "taken away:\n"
+                                               << Missing(contentsBefore, contentsAfter);
+  const std::set<std::string> keysAfter = VelmoraKeys();
+  EXPECT_TRUE(keysAfter == keysBefore) << "left behind:\n"
+                                       << Missing(keysAfter, keysBefore) << "taken away:\n"
+                                       << Missing(keysBefore, keysAfter);
+}
+
+// An installation that its suite makes once, as the prefix was before it.
+class Installation : public testing::Test {
  protected:
-  // The prefix as the installer found it, then installs.
-  static void SetUpTestSuite() {
+  // The prefix as the installer found it, then installs with `arguments`.
+  static void Install(const std::vector<std::string>& arguments) {
+    setUpFailure.clear();
     if (!WineEnded()) {
       setUpFailure = "the prefix's Wine server did not end";
       return;
     }
     contentsBefore = DriveContents();
     keysBefore = VelmoraKeys();
-    const Outcome install = Wine({VELMORA_INSTALLER, "/S"});
+    std::vector<std::string> command{VELMORA_INSTALLER};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    const Outcome install = Wine(command);
     if (!install.ended || install.status != 0) {
-      setUpFailure = "the installer did not finish: " +
-                     (install.ended ? "exit status " + std::to_string(install.status) : std::string("timed out"));
+      setUpFailure = "the installer did not finish: " + Status(install);
       return;
     }
     if (!WineEnded()) setUpFailure = "the installer's Wine server did not end";
@@ -341,16 +452,53 @@ class WindowsInstaller : public testing::Test {
 
   void SetUp() override { ASSERT_EQ(setUpFailure, "") << "installing failed"; }
 
+  // What the installation added to drive C:.
+  static std::set<std::string> Added() {
+    std::set<std::string> added;
+    std::set_difference(contentsInstalled.begin(), contentsInstalled.end(), contentsBefore.begin(),
+                        contentsBefore.end(), std::inserter(added, added.end()));
+    return added;
+  }
+
   static std::string setUpFailure;
   static std::set<std::string> contentsBefore;
   static std::set<std::string> contentsInstalled;
   static std::set<std::string> keysBefore;
 };
 
-std::string WindowsInstaller::setUpFailure;
-std::set<std::string> WindowsInstaller::contentsBefore;
-std::set<std::string> WindowsInstaller::contentsInstalled;
-std::set<std::string> WindowsInstaller::keysBefore;
+std::string Installation::setUpFailure;
+std::set<std::string> Installation::contentsBefore;
+std::set<std::string> Installation::contentsInstalled;
+std::set<std::string> Installation::keysBefore;
+
+// Installed silently for all users, as it is where the user may: the
+// installer run from Downloads with DLLs planted beside it.
+class WindowsInstaller : public Installation {
+ protected:
+  static void SetUpTestSuite() {
+    if (!WineEnded()) {
+      setUpFailure = "the prefix's Wine server did not end";
+      return;
+    }
+    contentsBefore = DriveContents();
+    keysBefore = VelmoraKeys();
+    planted = RunBesidePlanted(VELMORA_INSTALLER, {"/S"});
+    if (!planted.outcome.ended || planted.outcome.status != 0) {
+      setUpFailure = "the installer did not finish: " + Status(planted.outcome);
+      return;
+    }
+    contentsInstalled = DriveContents();
+  }
+
+  static PlantedRun planted;
+};
+
+PlantedRun WindowsInstaller::planted;
+
+TEST_F(WindowsInstaller, LoadsNoDllPlantedBesideIt) {
+  EXPECT_EQ(planted.plantedLoaded, std::vector<std::string>{});
+  EXPECT_TRUE(planted.gaps.empty()) << Lines(planted.gaps);
+}
 
 TEST_F(WindowsInstaller, InstallsTheProgramItsUninstallerAndTheShortcutOnly) {
   const std::set<std::string> expected = {
@@ -359,9 +507,7 @@ TEST_F(WindowsInstaller, InstallsTheProgramItsUninstallerAndTheShortcutOnly) {
       "Program Files/Velmora/Uninstall.exe",
       "ProgramData/Microsoft/Windows/Start Menu/Programs/Аккорды.lnk",
   };
-  std::set<std::string> added;
-  std::set_difference(contentsInstalled.begin(), contentsInstalled.end(), contentsBefore.begin(),
-                      contentsBefore.end(), std::inserter(added, added.end()));
+  const std::set<std::string> added = Added();
   EXPECT_TRUE(added == expected) << "added but not expected:\n"
                                  << Missing(added, expected) << "expected but not added:\n"
                                  << Missing(expected, added);
@@ -434,27 +580,18 @@ TEST_F(WindowsInstaller, RegistersItsUninstallerWithSettings) {
   EXPECT_GE(std::strtoul(values["EstimatedSize"].second.c_str(), nullptr, 16), fs::file_size(VELMORA_WINDOWS_EXE) / 1024);
 }
 
+// Neither asks for administrator rights: a user who has them is asked to
+// give them, one who has not runs both as himself.
+TEST_F(WindowsInstaller, AsksForNoMoreThanTheRightsTheUserHas) {
+  EXPECT_EQ(ExecutionLevel(VELMORA_INSTALLER), "highestAvailable");
+  EXPECT_EQ(ExecutionLevel(VELMORA_UNINSTALLER), "highestAvailable");
+}
+
 TEST_F(WindowsInstaller, InstalledProgramShowsTheChart) {
-  const pid_t program = Spawn({VELMORA_WINE, kProgram}, WineEnvironment(*desktop, kPrefix.string()), -1, Output::kShown);
-  std::vector<xcb_window_t> charts;
-  std::optional<int> exited;
-  for (const auto deadline = Clock::now() + seconds(60); Clock::now() < deadline;) {
-    charts = server->ClientsTitled(kChartTitle);
-    if (!charts.empty() || (exited = AwaitExit(program, Clock::duration::zero()))) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  const pid_t program = StartChart(kProgram);
+  if (program > 0) {
+    EXPECT_EQ(CloseChart(program), 0) << "the program did not exit cleanly once closed";
   }
-  EXPECT_EQ(charts.size(), 1U) << "the installed program showed no chart titled " << kChartTitle
-                               << (exited ? " and exited" : "");
-  if (!charts.empty() && !exited) {
-    // Closed as the title bar's close button does it: the window manager
-    // asks the window to close.
-    std::ostringstream id;
-    id << "0x" << std::hex << charts.front();
-    EXPECT_EQ(Execute({"wmctrl", "-i", "-c", id.str()}, desktop->ClientEnvironment(), seconds(10)).status, 0);
-    exited = AwaitExit(program, seconds(30));
-    EXPECT_EQ(exited, 0) << "the program did not exit cleanly once closed";
-  }
-  if (!exited) Stop(program, "Velmora.exe");
   EXPECT_TRUE(WineEnded());
 }
 
@@ -463,25 +600,137 @@ TEST_F(WindowsInstaller, UninstallerTakesAwayAllItMadeAndNothingElse) {
   // the folder.
   const fs::path usersFile = kInstalledProgram.parent_path() / "Мои аккорды.txt";
   std::ofstream(usersFile) << "Am F C G\n";
-  // The uninstaller copies itself to the temporary folder, starts the copy
-  // and exits; the copy's end is the prefix's processes' end.
   const Outcome uninstall = Wine({kUninstaller, "/S"});
-  EXPECT_TRUE(uninstall.ended && uninstall.status == 0) << "the uninstaller did not finish";
+  EXPECT_TRUE(uninstall.ended && uninstall.status == 0) << "the uninstaller did not finish: " << Status(uninstall);
+  // What it leaves to its copy in the temporary folder ends with the
+  // prefix's processes.
   EXPECT_TRUE(WineEnded()) << "the uninstaller did not end";
   std::set<std::string> expected = contentsBefore;
   expected.insert({"Program Files/Velmora", "Program Files/Velmora/Мои аккорды.txt"});
-  const std::set<std::string> contentsAfter = DriveContents();
-  EXPECT_TRUE(contentsAfter == expected) << "left behind:\n"
-                                         << Missing(contentsAfter, expected) << "taken away:\n"
-                                         << Missing(expected, contentsAfter);
-  const std::set<std::string> keysAfter = VelmoraKeys();
-  EXPECT_TRUE(keysAfter == keysBefore) << "left behind:\n"
-                                       << Missing(keysAfter, keysBefore) << "taken away:\n"
-                                       << Missing(keysBefore, keysAfter);
-  // The prefix as the installer found it, for the other tests.
   std::error_code ignored;
+  ExpectAsBefore(expected, keysBefore);
+  // The prefix as the installer found it, for the other tests.
   fs::remove(usersFile, ignored);
   fs::remove(usersFile.parent_path(), ignored);
+}
+
+// The uninstaller from Downloads, with no installation beside it: it takes
+// away nothing but itself, and loads nothing planted there.
+TEST_F(WindowsInstaller, UninstallerLoadsNoDllPlantedBesideIt) {
+  const PlantedRun run = RunBesidePlanted(VELMORA_UNINSTALLER, {"/S"});
+  EXPECT_TRUE(run.outcome.ended && run.outcome.status == 0) << Status(run.outcome);
+  EXPECT_EQ(run.plantedLoaded, std::vector<std::string>{});
+  EXPECT_TRUE(run.gaps.empty()) << Lines(run.gaps);
+  EXPECT_FALSE(fs::exists(kDownloads / "Uninstall.exe"));
+  ExpectAsBefore(contentsBefore, keysBefore);
+}
+
+// Installed silently for the current user alone, started, installed again
+// and uninstalled while its chart is open: closed each time and replaced
+// or taken away, or left as it was, with a status that says so, where it
+// does not close.
+class ForTheCurrentUser : public Installation {
+ protected:
+  static void SetUpTestSuite() {
+    Install({"/CurrentUser", "/S"});
+    // The user's profile, named after the user who made the prefix.
+    for (const auto& entry : fs::directory_iterator(kDriveC / "users")) {
+      if (fs::exists(entry.path() / "AppData/Local/Programs/Velmora")) {
+        userFolder = entry.path().lexically_relative(kDriveC).generic_string();
+      }
+    }
+    programFolder = userFolder + "/AppData/Local/Programs/Velmora";
+    installedProgram = kDriveC / programFolder / "Velmora.exe";
+    programPath = "C:\\" + programFolder;
+    std::replace(programPath.begin(), programPath.end(), '/', '\\');
+  }
+
+  static std::string userFolder;
+  // As drive C: holds it, as the prefix has it, and as Windows names it.
+  static std::string programFolder;
+  static fs::path installedProgram;
+  static std::string programPath;
+};
+
+std::string ForTheCurrentUser::userFolder;
+std::string ForTheCurrentUser::programFolder;
+fs::path ForTheCurrentUser::installedProgram;
+std::string ForTheCurrentUser::programPath;
+
+TEST_F(ForTheCurrentUser, InstallsInTheUsersOwnFoldersAndNothingForAllUsers) {
+  // The user's programs folder is made where there is none, as in a new
+  // profile.
+  const std::set<std::string> expected = {
+      userFolder + "/AppData/Local/Programs",
+      programFolder,
+      programFolder + "/Velmora.exe",
+      programFolder + "/Uninstall.exe",
+      userFolder + "/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Аккорды.lnk",
+  };
+  const std::set<std::string> added = Added();
+  EXPECT_TRUE(added == expected) << "added but not expected:\n"
+                                 << Missing(added, expected) << "expected but not added:\n"
+                                 << Missing(expected, added);
+  // Its entry in the user's registry alone.
+  std::set<std::string> keysAdded;
+  const std::set<std::string> keysInstalled = VelmoraKeys();
+  std::set_difference(keysInstalled.begin(), keysInstalled.end(), keysBefore.begin(), keysBefore.end(),
+                      std::inserter(keysAdded, keysAdded.end()));
+  EXPECT_EQ(keysAdded, (std::set<std::string>{R"(user.reg [Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velmora])"}));
+  const Outcome query = Wine({"reg", "query", R"(HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora)"});
+  EXPECT_EQ(RegistryValues(query.output)["InstallLocation"].second, programPath);
+  EXPECT_TRUE(FileBytes(installedProgram) == FileBytes(VELMORA_WINDOWS_EXE));
+}
+
+TEST_F(ForTheCurrentUser, InstallingOverTheOpenChartClosesItAndReplacesTheProgram) {
+  const auto inode = [](const fs::path& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+  };
+  const ino_t installed = inode(installedProgram);
+  const pid_t program = StartChart(programPath + R"(\Velmora.exe)");
+  ASSERT_GT(program, 0);
+  const Outcome again = Wine({VELMORA_INSTALLER, "/S"});
+  EXPECT_TRUE(again.ended && again.status == 0) << Status(again);
+  EXPECT_EQ(AwaitExit(program, seconds(10)), 0) << "the chart was not closed";
+  EXPECT_TRUE(WineEnded());
+  // A new file in the program's place, the one the build made.
+  EXPECT_NE(inode(installedProgram), installed);
+  EXPECT_TRUE(FileBytes(installedProgram) == FileBytes(VELMORA_WINDOWS_EXE));
+  EXPECT_TRUE(DriveContents() == contentsInstalled) << Missing(DriveContents(), contentsInstalled);
+}
+
+// A chart that does not answer, its process stopped: the installer and the
+// uninstaller each wait for it, then change nothing and say so.
+TEST_F(ForTheCurrentUser, AChartThatDoesNotCloseLeavesTheInstallationAsItWas) {
+  const pid_t program = StartChart(programPath + R"(\Velmora.exe)");
+  ASSERT_GT(program, 0);
+  kill(program, SIGSTOP);
+  const std::string bytes = FileBytes(installedProgram);
+  const std::set<std::string> keys = VelmoraKeys();
+  const Outcome install = Wine({VELMORA_INSTALLER, "/S"});
+  EXPECT_TRUE(install.ended && install.status == 2) << "installing: " << Status(install);
+  const Outcome uninstall = Wine({programPath + R"(\Uninstall.exe)", "/S"});
+  EXPECT_TRUE(uninstall.ended && uninstall.status == 2) << "uninstalling: " << Status(uninstall);
+  EXPECT_TRUE(DriveContents() == contentsInstalled) << "changed:\n"
+                                                    << Missing(DriveContents(), contentsInstalled)
+                                                    << Missing(contentsInstalled, DriveContents());
+  EXPECT_TRUE(FileBytes(installedProgram) == bytes);
+  // Let go, it takes the request to close it was sent.
+  kill(program, SIGCONT);
+  EXPECT_EQ(AwaitExit(program, seconds(30)), 0) << "the chart did not close once it answered";
+  EXPECT_TRUE(WineEnded());
+  EXPECT_TRUE(VelmoraKeys() == keys);
+}
+
+TEST_F(ForTheCurrentUser, UninstallingClosesTheOpenChartAndLeavesNothing) {
+  const pid_t program = StartChart(programPath + R"(\Velmora.exe)");
+  ASSERT_GT(program, 0);
+  const Outcome uninstall = Wine({programPath + R"(\Uninstall.exe)", "/S"});
+  EXPECT_TRUE(uninstall.ended && uninstall.status == 0) << Status(uninstall);
+  EXPECT_EQ(AwaitExit(program, seconds(10)), 0) << "the chart was not closed";
+  EXPECT_TRUE(WineEnded());
+  ExpectAsBefore(contentsBefore, keysBefore);
 }
 
 }  // namespace

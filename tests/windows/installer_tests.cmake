@@ -16,13 +16,14 @@ if(NOT VELMORA_MAKENSIS OR NOT VELMORA_X11)
   return()
 endif()
 
-add_executable(windows_installer_tests installer_test.cpp)
+add_executable(windows_installer_tests installer_test.cpp planted_dlls.cpp)
 target_link_libraries(windows_installer_tests PRIVATE GTest::gtest velmora_test_desktop)
 target_compile_definitions(windows_installer_tests PRIVATE
   VELMORA_INSTALLER="${VELMORA_SIGNED_RELEASE_DIR}/Velmora-${PROJECT_VERSION}-win64.exe"
   VELMORA_WINDOWS_EXE="${VELMORA_SIGNED_RELEASE_DIR}/windows/Velmora.exe"
   VELMORA_UNINSTALLER="${VELMORA_SIGNED_RELEASE_DIR}/packaging/nsis/Uninstall.exe"
   VELMORA_PROGRAM_ICON="${VELMORA_ICON_DIR}/velmora.ico"
+  VELMORA_PLANTED_DLL="${VELMORA_WINDOWS_DIR}/tests/planted.dll"
   VELMORA_WRESTOOL="${VELMORA_WRESTOOL}"
   VELMORA_WINE_PREFIX="${CMAKE_CURRENT_BINARY_DIR}/wine-win7"
   VELMORA_WINE="${VELMORA_WINE}"
