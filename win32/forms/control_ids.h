@@ -4,6 +4,8 @@
 // handlers, and anything that looks at the windows from outside, find them.
 namespace velmora::win32 {
 
+// The installer and the uninstaller find a running chart by its class to
+// ask it to close (packaging/nsis/running_copy.nsh).
 inline constexpr wchar_t kForm1Class[] = L"VelmoraForm1";
 inline constexpr wchar_t kForm2Class[] = L"VelmoraForm2";
 
