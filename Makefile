@@ -1,6 +1,6 @@
 # Velmora: the two commands a user needs, plus the benchmarks and packaging.
 #   make run    build a Release build and start the chart
-#   make windows   cross-build Velmora.exe, build/release/windows/Velmora.exe
+#   make windows   cross-build Velmora.exe for 64-bit and 32-bit Windows
 #   make test   build a sanitized Debug build and run the whole test suite
 #   make bench  build a Release build and run the benchmarks
 #   make memcheck  run a whole session under valgrind's memcheck
@@ -24,10 +24,12 @@ release-tree: deps
 release: release-tree
 	@cmake --build $(RELEASE)
 
-# Velmora.exe, cross-built with MinGW-w64 beside the Qt program.
+# Velmora.exe, cross-built with MinGW-w64 beside the Qt program: for 64-bit
+# Windows, and for 32-bit Windows.
 windows: release-tree
-	@cmake --build $(RELEASE) --target velmora-windows
-	@echo "Velmora.exe: $(RELEASE)/windows/Velmora.exe"
+	@cmake --build $(RELEASE) --target velmora-windows-programs
+	@echo "Velmora.exe for 64-bit Windows: $(RELEASE)/windows/Velmora.exe"
+	@echo "Velmora.exe for 32-bit Windows: $(RELEASE)/windows32/Velmora.exe"
 
 debug: deps
 	@cmake -S . -B $(DEBUG) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_WERROR=ON -DVELMORA_BENCH=ON >/dev/null
@@ -60,10 +62,12 @@ memcheck: deps runtime
 	@XDG_RUNTIME_DIR=$(RUNTIME) tests/memcheck/run_memcheck.sh $(CURDIR) $(CURDIR)/build/memcheck
 
 # The Debian package, build/release/velmora_<version>_<arch>.deb, the RPM,
-# build/release/velmora-<version>-1.<arch>.rpm, and the Windows installer,
-# build/release/Velmora-<version>-win64.exe (part of the default build, which
-# the package target builds first), and build/release/SHA256SUMS of them and
-# windows/Velmora.exe. Signed where keys are given (README, "For packagers").
+# build/release/velmora-<version>-1.<arch>.rpm, and the Windows installers,
+# build/release/Velmora-<version>-win64.exe and -win32.exe (part of the
+# default build, which the package target builds first), and
+# build/release/SHA256SUMS of them and of windows/Velmora.exe and
+# windows32/Velmora.exe. Signed where keys are given (README, "For
+# packagers").
 package: release
 	@cmake --build $(RELEASE) --target package
 	@cmake --build $(RELEASE) --target velmora-checksums

@@ -1,19 +1,3 @@
-# Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (the POSIX
-# threads flavour of g++, whose runtime is linked in statically).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for 64-bit Windows (cmake/mingw-w64.cmake).
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(triplet x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
-set(CMAKE_RC_COMPILER ${triplet}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Test programs run under Wine.
-find_program(VELMORA_WINE wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${VELMORA_WINE})
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -17,7 +17,15 @@ set(VELMORA_NOTES_ICON ${VELMORA_ICON_DIR}/notes.ico)
 # program under 1 MiB.
 set(VELMORA_FRETBOARD ${VELMORA_PICTURE_DIR}/fretboard.pixels)
 set(VELMORA_FRETBOARD_2X ${PROJECT_SOURCE_DIR}/resources/fretboard@2x.png)
-set(VELMORA_MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/velmora.manifest)
+# The manifest names the program's own architecture: a 32-bit Windows
+# refuses a program whose manifest names another.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(VELMORA_MANIFEST_ARCHITECTURE x86)
+else()
+  set(VELMORA_MANIFEST_ARCHITECTURE amd64)
+endif()
+set(VELMORA_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/velmora.manifest)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/velmora.manifest.in ${VELMORA_MANIFEST} @ONLY)
 
 set(VELMORA_RESOURCE_SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/velmora.rc)
 configure_file(${PROJECT_SOURCE_DIR}/resources/windows/velmora.rc.in ${VELMORA_RESOURCE_SCRIPT} @ONLY)
