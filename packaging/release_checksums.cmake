@@ -1,12 +1,14 @@
 # Writes DIR/SHA256SUMS: the SHA-256 of each file of the release of VERSION
-# found in DIR (the Debian package, the RPM, the Windows installer and
-# windows/Velmora.exe), in the format `sha256sum -c` reads. With a GnuPG
+# found in DIR (the Debian package, the RPM, the Windows installers and
+# the programs they install, windows/Velmora.exe for 64-bit Windows and
+# windows32/Velmora.exe for 32-bit), in the format `sha256sum -c` reads. With a GnuPG
 # key id in GPG_KEY, GPG also writes its detached, armoured signature
 # SHA256SUMS.asc; without one, no signature is left from an earlier run.
 cmake_minimum_required(VERSION 3.25)
 file(GLOB files RELATIVE ${DIR}
   ${DIR}/velmora_${VERSION}_*.deb ${DIR}/velmora-${VERSION}-*.rpm
-  ${DIR}/Velmora-${VERSION}-win64.exe ${DIR}/windows/Velmora.exe)
+  ${DIR}/Velmora-${VERSION}-win64.exe ${DIR}/windows/Velmora.exe
+  ${DIR}/Velmora-${VERSION}-win32.exe ${DIR}/windows32/Velmora.exe)
 list(SORT files)
 if(NOT files)
   message(FATAL_ERROR "No release file of ${VERSION} in ${DIR}: make the packages first")
