@@ -1,12 +1,13 @@
 # Checks the release BUILD_DIR that build_packages.cmake signed with the
 # throwaway keys in KEYS: OSSLSIGNCODE accepts the Authenticode signatures
-# of Velmora.exe, the uninstaller and the installer against the certificate,
-# and the digest each signature covers is the file's own; the digest of the
-# signed Velmora.exe and uninstaller is that of the unsigned ones of this
-# commit (UNSIGNED_EXE, UNSIGNED_UNINSTALLER), as verify reports it of a
-# copy of each signed here. RPM accepts the RPM's signature with the public
-# key in a database of its own; GPG accepts SHA256SUMS.asc, and SHA256SUMS
-# gives the four files' digests.
+# of the WINDOWS_FILES (each Velmora.exe, uninstaller and installer, named
+# as in the release) against the certificate, and the digest each signature
+# covers is the file's own; the digest of each signed Velmora.exe and
+# uninstaller is that of the unsigned one of this commit at the same place
+# in UNSIGNED_DIR, as verify reports it of a copy of each signed here. RPM
+# accepts the RPM's signature with the public key in a database of its
+# own; GPG accepts SHA256SUMS.asc, and SHA256SUMS gives the digests of the
+# packages, the installers and the programs.
 cmake_minimum_required(VERSION 3.25)
 set(ENV{GNUPGHOME} ${KEYS}/gnupg)
 set(work ${BUILD_DIR}/signature-checks)
@@ -23,11 +24,12 @@ function(run what)
   set(output "${output}" PARENT_SCOPE)
 endfunction()
 
-foreach(signed_unsigned IN ITEMS "windows/Velmora.exe|${UNSIGNED_EXE}"
-    "packaging/nsis/Uninstall.exe|${UNSIGNED_UNINSTALLER}" "Velmora-${VERSION}-win64.exe|")
-  string(REPLACE "|" ";" signed_unsigned "${signed_unsigned}")
-  list(GET signed_unsigned 0 name)
-  list(GET signed_unsigned 1 unsigned)
+foreach(name IN LISTS WINDOWS_FILES)
+  # The installers carry the signed programs, so their digests are their own.
+  set(unsigned "")
+  if(NOT name MATCHES "^Velmora-")
+    set(unsigned ${UNSIGNED_DIR}/${name})
+  endif()
   run("osslsigncode verify ${name}" ${OSSLSIGNCODE} verify -CAfile ${KEYS}/cert.pem -in ${BUILD_DIR}/${name})
   if(NOT output MATCHES "\nSignature verification: ok\n"
      OR NOT output MATCHES "\nCurrent message digest +: ([0-9A-F]+) *\nCalculated message digest +: ([0-9A-F]+)")
@@ -38,7 +40,6 @@ foreach(signed_unsigned IN ITEMS "windows/Velmora.exe|${UNSIGNED_EXE}"
   endif()
   string(TOLOWER ${CMAKE_MATCH_2} digest)
   message("${name}: Authenticode digest ${digest}")
-  # The installer carries the signed programs, so its digest is its own.
   if(unsigned)
     # The Authenticode digest of the unsigned program: what verify reports
     # of a copy signed here with the same key (osslsigncode 2.5, Debian
@@ -73,9 +74,12 @@ execute_process(COMMAND sha256sum -c SHA256SUMS WORKING_DIRECTORY ${BUILD_DIR}
   OUTPUT_VARIABLE checked RESULT_VARIABLE result)
 string(REGEX REPLACE "velmora-${VERSION}-[^:]*\\.rpm" "velmora-${VERSION}-ARCH.rpm" checked "${checked}")
 string(REGEX REPLACE "velmora_${VERSION}_[^:]*\\.deb" "velmora_${VERSION}_ARCH.deb" checked "${checked}")
-set(expected "Velmora-${VERSION}-win64.exe: OK\nvelmora-${VERSION}-ARCH.rpm: OK\n"
-  "velmora_${VERSION}_ARCH.deb: OK\nwindows/Velmora.exe: OK\n")
-string(CONCAT expected ${expected})
+# The release's files as SHA256SUMS lists them, in order.
+set(listed velmora-${VERSION}-ARCH.rpm velmora_${VERSION}_ARCH.deb ${WINDOWS_FILES})
+list(FILTER listed EXCLUDE REGEX "Uninstall\\.exe$")
+list(SORT listed)
+list(JOIN listed ": OK\n" expected)
+string(APPEND expected ": OK\n")
 if(result OR NOT checked STREQUAL expected)
   message(FATAL_ERROR "sha256sum -c SHA256SUMS says:\n${checked}")
 endif()

@@ -1,7 +1,9 @@
-# Reads back Velmora.exe (PROGRAM): a 64-bit GUI program under 1 MiB that
-# imports only DLLs Windows always loads from System32 (OBJDUMP), with the
-# version record of the project's VERSION and its two icons (WRESTOOL,
-# ICOTOOL; results in WORK_DIR).
+# Reads back Velmora.exe (PROGRAM): a GUI program for BITS-bit Windows (64
+# or 32) under 1 MiB, its address space laid out at random and its data not
+# executable, that imports only DLLs Windows always loads from System32
+# (OBJDUMP), with the version record of the project's VERSION, its two icons
+# and a manifest that names its own architecture (WRESTOOL, ICOTOOL; results
+# in WORK_DIR).
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
@@ -12,8 +14,22 @@ if(size GREATER_EQUAL 1048576)
 endif()
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
-if(NOT headers MATCHES "\nMagic[\t ]+020b[\t ]+\\(PE32\\+\\)" OR NOT headers MATCHES "\nSubsystem[\t ]+00000002[\t ]+\\(Windows GUI\\)")
-  message(FATAL_ERROR "Velmora.exe is not a 64-bit GUI program:\n${headers}")
+if(BITS EQUAL 64)
+  set(magic "020b[\t ]+\\(PE32\\+\\)")
+else()
+  set(magic "010b[\t ]+\\(PE32\\)")
+endif()
+if(NOT headers MATCHES "\nMagic[\t ]+${magic}"
+   OR NOT headers MATCHES "\nSubsystem[\t ]+00000002[\t ]+\\(Windows GUI\\)")
+  message(FATAL_ERROR "Velmora.exe is not a ${BITS}-bit GUI program:\n${headers}")
+endif()
+# DYNAMIC_BASE (0x40) and NX_COMPAT (0x100).
+if(NOT headers MATCHES "\nDllCharacteristics[\t ]+([0-9a-f]+)")
+  message(FATAL_ERROR "Velmora.exe: no DllCharacteristics in its header")
+endif()
+math(EXPR hardening "0x${CMAKE_MATCH_1} & 0x140" OUTPUT_FORMAT HEXADECIMAL)
+if(NOT hardening STREQUAL "0x140")
+  message(FATAL_ERROR "Velmora.exe is not both DYNAMIC_BASE and NX_COMPAT: DllCharacteristics ${CMAKE_MATCH_1}")
 endif()
 # Every DLL it imports is one that Windows 7 and later always take from
 # System32, one of their KnownDLLs, whatever the program's folder holds: no
@@ -90,3 +106,15 @@ string(REPLACE "%s" 16 small_notes "${second}")
 # image. About's notes: 32 x 32 and 16 x 16.
 icon(1 "${microphone}")
 icon(2 "${microphone}${small_notes}")
+
+# The manifest names the program's own architecture, which a 32-bit Windows
+# holds a program to.
+execute_process(COMMAND ${WRESTOOL} -x --raw --type=24 ${PROGRAM} OUTPUT_VARIABLE manifest COMMAND_ERROR_IS_FATAL ANY)
+if(BITS EQUAL 64)
+  set(architecture amd64)
+else()
+  set(architecture x86)
+endif()
+if(NOT manifest MATCHES "name=\"Velmora\"[^>]*processorArchitecture=\"${architecture}\"")
+  message(FATAL_ERROR "Velmora.exe's manifest does not name ${architecture}:\n${manifest}")
+endif()

@@ -6,6 +6,14 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# The tests of the 64-bit build are named windows_*, those of the 32-bit
+# build windows32_*.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(family windows32)
+else()
+  set(family windows)
+endif()
+
 # The chord model's suite, as the Linux build runs it, in one Wine process.
 add_executable(model_tests
   model/chord_vocabulary_test.cpp
@@ -14,25 +22,29 @@ add_executable(model_tests
   model/chord_chart_test.cpp)
 target_link_libraries(model_tests PRIVATE velmora_model GTest::gtest_main)
 target_link_options(model_tests PRIVATE -static)
-add_test(NAME windows_model_tests COMMAND model_tests)
-
-# Velmora.exe's windows handing the chart's corner over on monitors of
-# different scales, the densities supplied; windows that no screen shows.
-add_executable(placement_tests win32/placement/monitor_handover_test.cpp ${VELMORA_RESOURCE_SCRIPT})
-target_link_libraries(placement_tests PRIVATE velmora_win32 GTest::gtest)
-target_link_options(placement_tests PRIVATE -static)
-add_test(NAME windows_placement_tests COMMAND placement_tests)
-
+add_test(NAME ${family}_model_tests COMMAND model_tests)
 # GCC 12 warns of an overlap inside libstdc++'s std::string at -O3 where
 # there is none (GCC bug 105329).
 target_compile_options(model_tests PRIVATE -Wno-restrict)
-target_compile_options(placement_tests PRIVATE -Wno-restrict)
+set(suites ${family}_model_tests)
 
-# The Linux build that drives this one makes the prefix (tests/windows), with
-# Wine's display-less driver.
-set_tests_properties(windows_model_tests windows_placement_tests PROPERTIES
+# Velmora.exe's windows handing the chart's corner over on monitors of
+# different scales, the densities supplied; windows that no screen shows,
+# in a prefix with Wine's display-less driver. The 32-bit program's windows
+# are tested on the test desktop only.
+if(family STREQUAL "windows")
+  add_executable(placement_tests win32/placement/monitor_handover_test.cpp ${VELMORA_RESOURCE_SCRIPT})
+  target_link_libraries(placement_tests PRIVATE velmora_win32 GTest::gtest)
+  target_link_options(placement_tests PRIVATE -static)
+  target_compile_options(placement_tests PRIVATE -Wno-restrict)
+  add_test(NAME windows_placement_tests COMMAND placement_tests)
+  list(APPEND suites windows_placement_tests)
+endif()
+
+# The Linux build that drives this one makes the prefix (tests/windows).
+set_tests_properties(${suites} PROPERTIES
   ENVIRONMENT "WINEPREFIX=${VELMORA_WINE_PREFIX};HOME=${VELMORA_WINE_PREFIX}-home;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d"
-  FIXTURES_REQUIRED wine_unit RESOURCE_LOCK wine_unit LABELS wine)
+  FIXTURES_REQUIRED ${VELMORA_WINE_FIXTURE} RESOURCE_LOCK ${VELMORA_WINE_FIXTURE} LABELS wine)
 
 # What the Linux-side tests of Velmora.exe read of its windows through the
 # system, from a process of their own under Wine.
@@ -57,7 +69,13 @@ target_link_libraries(msaa_reader PRIVATE oleacc oleaut32 ole32)
 add_library(planted_dll SHARED windows/planted_dll.cpp)
 set_target_properties(planted_dll PROPERTIES PREFIX "" OUTPUT_NAME planted)
 target_compile_options(planted_dll PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables)
-target_link_options(planted_dll PRIVATE -nostdlib -Wl,--entry,PlantedDllEntry)
+# Its entry point, as the linker names it: 32-bit x86 decorates a stdcall
+# function with the bytes of its arguments.
+if(family STREQUAL "windows32")
+  target_link_options(planted_dll PRIVATE -nostdlib -Wl,--entry,_PlantedDllEntry@12)
+else()
+  target_link_options(planted_dll PRIVATE -nostdlib -Wl,--entry,PlantedDllEntry)
+endif()
 target_link_libraries(planted_dll PRIVATE kernel32)
 add_executable(protected_start WIN32 windows/protected_start.cpp)
 target_compile_definitions(protected_start PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0602 WINVER=0x0602)

@@ -1,12 +1,14 @@
-# Makes the Wine prefix PREFIX afresh for the tests of Velmora.exe, at DPI
-# dots per inch, with Wine telling programs it is WINDOWS_VERSION (win7,
-# win10, ...), and with GRAPHICS=null its display-less driver, whose windows
-# are real windows that no screen shows. Wine is told not to offer its .NET and HTML engines, which
-# are not installed, nor to add menu entries; the prefix's server is waited
-# for until it has ended.
+# Makes the Wine prefix PREFIX afresh for the tests of Velmora.exe, 64-bit
+# or 32-bit as ARCH says (win64, win32), at DPI dots per inch, with Wine
+# telling programs it is WINDOWS_VERSION (win7, win10, ...), and with
+# GRAPHICS=null its display-less driver, whose windows are real windows
+# that no screen shows. Wine is told not to offer its .NET and HTML
+# engines, which are not installed, nor to add menu entries; the prefix's
+# server is waited for until it has ended.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 set(ENV{WINEPREFIX} ${PREFIX})
+set(ENV{WINEARCH} ${ARCH})
 set(ENV{WINEDEBUG} -all)
 set(ENV{WINEDLLOVERRIDES} "mscoree,mshtml=;winemenubuilder.exe=d")
 # What Wine writes for the user outside the prefix goes beside it.

@@ -28,6 +28,9 @@ const std::vector<std::string> kPlanted = {"comctl32", "oleacc", "uxtheme", "msi
 
 std::string Prefix() { return std::getenv("VELMORA_WINE_PREFIX"); }
 
+// The fake planted under each name, of the programs' architecture.
+std::string PlantedDll() { return WindowsBuildFile("tests/planted.dll"); }
+
 // The folder the programs are run from, beside the prefix.
 fs::path Downloads() { return Prefix() + "-downloads"; }
 
@@ -40,7 +43,7 @@ int RunToEnd(const fs::path& program, const Environment& environment) {
   Environment full = WineEnvironment(TestDesktop(), Prefix());
   for (const auto& [name, value] : environment) full[name] = value;
   int status = 0;
-  waitpid(Spawn({"wine", program.string()}, full), &status, 0);
+  waitpid(Spawn({WineLoader(), program.string()}, full), &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -49,17 +52,17 @@ int RunToEnd(const fs::path& program, const Environment& environment) {
 // DLLs it loads itself.
 TEST(PlantedDll, WinesOwnStartLoadsFromTheProgramsFolderWhateverTheProgramDoes) {
   for (const std::string& name : kWinesStartDlls) {
-    PlantBeside(Downloads(), VELMORA_PROTECTED_START, VELMORA_PLANTED_DLL, {name});
+    PlantBeside(Downloads(), WindowsBuildFile("tests/protected_start.exe"), PlantedDll(), {name});
     EXPECT_EQ(RunToEnd(Downloads() / "protected_start.exe", Preferring({name})), 86) << name;
     EXPECT_EQ(PlantedLoaded(Downloads()), std::vector<std::string>{name});
   }
-  PlantBeside(Downloads(), VELMORA_PROTECTED_START, VELMORA_PLANTED_DLL, kPlanted);
+  PlantBeside(Downloads(), WindowsBuildFile("tests/protected_start.exe"), PlantedDll(), kPlanted);
   EXPECT_EQ(RunToEnd(Downloads() / "protected_start.exe", Preferring(kPlanted)), 0);
   EXPECT_EQ(PlantedLoaded(Downloads()), std::vector<std::string>{});
 }
 
 TEST(PlantedDll, NoneBesideVelmoraIsLoaded) {
-  PlantBeside(Downloads(), VELMORA_WINDOWS_EXE, VELMORA_PLANTED_DLL, kPlanted);
+  PlantBeside(Downloads(), WindowsBuildFile("Velmora.exe"), PlantedDll(), kPlanted);
   const fs::path log = Downloads().string() + ".log";
   // A planted DLL that loads ends the program before its chart shows; what
   // it left says which.

@@ -86,14 +86,15 @@ WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop, bool withRead
     // Under the window manager: hooks see the desktop they are set on.
     std::FILE* input = nullptr;
     std::FILE* output = nullptr;
-    const pid_t reader = SpawnWith({"wine", VELMORA_MSAA_READER}, environment_, &input, &output);
+    const pid_t reader =
+        SpawnWith({WineLoader(), WindowsBuildFile("tests/msaa_reader.exe")}, environment_, &input, &output);
     reader_ = std::make_unique<WineReader>(reader, input, output);
     // The first program of a new Wine server waits for it to start.
     if (!reader_->WaitFor(0, [](const std::string& line) { return line == "ready"; }, std::chrono::seconds(60))) {
       throw std::runtime_error("the MSAA reader did not start; it said:" + Quoted(reader_->SaidSince(0)));
     }
   }
-  std::vector<std::string> command = {"wine"};
+  std::vector<std::string> command = {WineLoader()};
   // A desktop smaller than the screen, so that it and its frame are seen
   // whole.
   if (virtualDesktop) command.insert(command.end(), {"explorer", "/desktop=velmora,1024x768"});
@@ -101,7 +102,7 @@ WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop, bool withRead
   Environment programEnvironment = environment_;
   for (const auto& [name, value] : launch.environment) programEnvironment[name] = value;
   program_ = SpawnWith(command, programEnvironment, nullptr, nullptr, launch.errors);
-  std::vector<std::string> probe = {"wine", VELMORA_CHART_PROBE};
+  std::vector<std::string> probe = {WineLoader(), WindowsBuildFile("tests/chart_probe.exe")};
   if (virtualDesktop) probe.push_back("velmora");
   probe_ = SpawnWith(probe, environment_, &toProbe_, &fromProbe_);
 }

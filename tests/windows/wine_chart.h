@@ -9,6 +9,7 @@
 
 #include "processes.h"
 #include "wine_reader.h"
+#include "wine_test_session.h"
 
 namespace velmora {
 
@@ -52,7 +53,7 @@ struct ChartState {
 // environment of its Wine process alone, and the file its standard error
 // goes to (none: discarded).
 struct WineLaunch {
-  std::string program = VELMORA_WINDOWS_EXE;
+  std::string program = WindowsBuildFile("Velmora.exe");
   Environment environment;
   std::string errors;
 };
