@@ -41,6 +41,20 @@ if(family STREQUAL "windows")
   list(APPEND suites windows_placement_tests)
 endif()
 
+# Its own DLLs loaded from System32 where the DLL search cannot be
+# restricted, a fake oleacc.dll beside the test program, in a folder of its
+# own, that Wine is told to prefer.
+add_executable(loading_tests win32/loading/system_libraries_test.cpp)
+set_target_properties(loading_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/loading)
+target_link_libraries(loading_tests PRIVATE velmora_win32 GTest::gtest)
+target_link_options(loading_tests PRIVATE -static)
+target_compile_options(loading_tests PRIVATE -Wno-restrict)
+add_custom_command(TARGET loading_tests POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:planted_dll> ${CMAKE_CURRENT_BINARY_DIR}/loading/oleacc.dll
+  VERBATIM)
+add_test(NAME ${family}_loading_tests COMMAND loading_tests WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/loading)
+list(APPEND suites ${family}_loading_tests)
+
 # The Linux build that drives this one makes the prefix (tests/windows).
 # A suite passes by what it says, not by its exit status alone: a Wine
 # without its 32-bit side runs a 32-bit program with status 0 and nothing
@@ -49,6 +63,7 @@ set_tests_properties(${suites} PROPERTIES
   PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ tests?\\." FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
   ENVIRONMENT "WINEPREFIX=${VELMORA_WINE_PREFIX};HOME=${VELMORA_WINE_PREFIX}-home;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d"
   FIXTURES_REQUIRED ${VELMORA_WINE_FIXTURE} RESOURCE_LOCK ${VELMORA_WINE_FIXTURE} LABELS wine)
+set_property(TEST ${family}_loading_tests APPEND PROPERTY ENVIRONMENT "WINEDLLOVERRIDES=mscoree,mshtml=\;winemenubuilder.exe=d\;oleacc=n,b")
 
 # What the Linux-side tests of Velmora.exe read of its windows through the
 # system, from a process of their own under Wine.
