@@ -9,7 +9,11 @@
 //                             of the texts among its children, joined by " | "
 //   focus name= role= value= description=   the object the focus is on
 //   name|value|description <text>            a change of the focused object
-// A change of an object without the focus is not spoken.
+// A change of an object without the focus is not spoken, nor, as NVDA drops
+// it, a focus event on the object the focus is already on when no other
+// window has come to the foreground since: a window manager that takes the
+// focus from a window and gives it straight back has the program say its
+// focus again.
 //
 // Commands, one a line on its input, each answered with one line:
 //   children    the focused window's children as its object lists them:
@@ -143,7 +147,20 @@ void SpeakWindow(HWND root) {
   Say("window\tname=" + window.name + "\trole=" + std::to_string(window.role) + "\ttext=" + text);
 }
 
+// Whether the next focus event is spoken even on the object the focus is
+// on: NVDA takes a window come to the foreground, and still there, for
+// where the focus is.
+bool focusLeft = true;
+
 void Hear(const WinEvent& e) {
+  if (e.event == EVENT_SYSTEM_FOREGROUND) {
+    if (e.window == GetForegroundWindow() && GetAncestor(e.window, GA_ROOT) != focus.root) focusLeft = true;
+    return;
+  }
+  if (e.event == EVENT_OBJECT_FOCUS && !focusLeft && e.window == focus.window && e.object == focus.object &&
+      e.child == focus.child && e.child == CHILDID_SELF) {
+    return;
+  }
   IAccessible* object = nullptr;
   VARIANT child;
   VariantInit(&child);
@@ -156,6 +173,7 @@ void Hear(const WinEvent& e) {
     const HWND root = GetAncestor(e.window, GA_ROOT);
     if (root != focus.root) SpeakWindow(root);
     focus = {e.window, e.object, e.child, root, focus.held, focus.heldRoot};
+    focusLeft = false;
     Say("focus\t" + Fields(Read(object, id)));
   } else if (e.window == focus.window && e.object == focus.object && e.child == focus.child) {
     const Spoken now = Read(object, id);
@@ -230,6 +248,7 @@ void Command(const std::string& command) {
 int wmain() {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const DWORD flags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
+  SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, OnWinEvent, 0, 0, flags);
   SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnWinEvent, 0, 0, flags);
   SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, OnWinEvent, 0, 0, flags);
   Say("ready");
