@@ -25,10 +25,10 @@ endforeach()
 string(STRIP "${VELMORA_NSIS_SIGN}" VELMORA_NSIS_SIGN)
 # The installers' and the uninstallers' icon: the program's microphone.
 set(VELMORA_PROGRAM_ICON ${VELMORA_ICON_DIR}/velmora.ico)
-# The part the scripts share.
+# The parts the scripts share.
 set(VELMORA_NSIS_DIR ${CMAKE_CURRENT_SOURCE_DIR}/nsis)
-set(nsis_sources ${VELMORA_NSIS_DIR}/running_copy.nsh ${VELMORA_PROGRAM_ICON} velmora-icons
-  ${CMAKE_CURRENT_SOURCE_DIR}/authenticode_sign.cmake ${VELMORA_AUTHENTICODE_SIGNER})
+set(nsis_sources ${VELMORA_NSIS_DIR}/velmora.nsh ${VELMORA_NSIS_DIR}/running_copy.nsh ${VELMORA_PROGRAM_ICON}
+  velmora-icons ${CMAKE_CURRENT_SOURCE_DIR}/authenticode_sign.cmake ${VELMORA_AUTHENTICODE_SIGNER})
 
 add_custom_target(velmora-windows-installer ALL)
 # velmora_windows_installer(<bits> <program> <program target> <folder>): the

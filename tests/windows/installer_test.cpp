@@ -24,6 +24,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -208,13 +209,24 @@ std::set<std::string> VelmoraKeys() {
   return keys;
 }
 
+// What one set has that the other has not.
+std::set<std::string> Difference(const std::set<std::string>& from, const std::set<std::string>& in) {
+  std::set<std::string> difference;
+  std::set_difference(from.begin(), from.end(), in.begin(), in.end(), std::inserter(difference, difference.end()));
+  return difference;
+}
+
+// Entries one a line.
+template <typename Entries>
+std::string Lines(const Entries& entries) {
+  std::string text;
+  for (const std::string& entry : entries) text += "  " + entry + "\n";
+  return text.empty() ? "  nothing\n" : text;
+}
+
 // What one set has that the other has not, one entry a line.
 std::string Missing(const std::set<std::string>& from, const std::set<std::string>& in) {
-  std::string text;
-  for (const std::string& entry : from) {
-    if (in.count(entry) == 0) text += "  " + entry + "\n";
-  }
-  return text.empty() ? "  nothing\n" : text;
+  return Lines(Difference(from, in));
 }
 
 std::string FileBytes(const fs::path& path) {
@@ -377,12 +389,6 @@ PlantedRun RunBesidePlanted(const fs::path& program, const std::vector<std::stri
   return run;
 }
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += "  " + line + "\n";
-  return text.empty() ? "  nothing\n" : text;
-}
-
 // Starts the program at the Windows path `program` and waits until its
 // chart is shown; the process, or -1, having failed, where none showed.
 pid_t StartChart(const std::string& program) {
@@ -424,8 +430,9 @@ void ExpectAsBefore(const std::set<std::string>& contentsBefore, const std::set<
 // An installation that its suite makes once, as the prefix was before it.
 class Installation : public testing::Test {
  protected:
-  // The prefix as the installer found it, then installs with `arguments`.
-  static void Install(const std::vector<std::string>& arguments) {
+  // The prefix as the installer found it, then installs as `install` runs
+  // the installer.
+  static void Install(const std::function<Outcome()>& run) {
     setUpFailure.clear();
     if (!WineEnded()) {
       setUpFailure = "the prefix's Wine server did not end";
@@ -433,9 +440,7 @@ class Installation : public testing::Test {
     }
     contentsBefore = DriveContents();
     keysBefore = VelmoraKeys();
-    std::vector<std::string> command{kInstaller};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    const Outcome install = Wine(command);
+    const Outcome install = run();
     if (!install.ended || install.status != 0) {
       setUpFailure = "the installer did not finish: " + Status(install);
       return;
@@ -454,12 +459,7 @@ class Installation : public testing::Test {
   void SetUp() override { ASSERT_EQ(setUpFailure, "") << "installing failed"; }
 
   // What the installation added to drive C:.
-  static std::set<std::string> Added() {
-    std::set<std::string> added;
-    std::set_difference(contentsInstalled.begin(), contentsInstalled.end(), contentsBefore.begin(),
-                        contentsBefore.end(), std::inserter(added, added.end()));
-    return added;
-  }
+  static std::set<std::string> Added() { return Difference(contentsInstalled, contentsBefore); }
 
   static std::string setUpFailure;
   static std::set<std::string> contentsBefore;
@@ -477,18 +477,10 @@ std::set<std::string> Installation::keysBefore;
 class WindowsInstaller : public Installation {
  protected:
   static void SetUpTestSuite() {
-    if (!WineEnded()) {
-      setUpFailure = "the prefix's Wine server did not end";
-      return;
-    }
-    contentsBefore = DriveContents();
-    keysBefore = VelmoraKeys();
-    planted = RunBesidePlanted(kInstaller, {"/S"});
-    if (!planted.outcome.ended || planted.outcome.status != 0) {
-      setUpFailure = "the installer did not finish: " + Status(planted.outcome);
-      return;
-    }
-    contentsInstalled = DriveContents();
+    Install([] {
+      planted = RunBesidePlanted(kInstaller, {"/S"});
+      return planted.outcome;
+    });
   }
 
   static PlantedRun planted;
@@ -614,9 +606,9 @@ TEST_F(WindowsInstaller, UninstallerTakesAwayAllItMadeAndNothingElse) {
   EXPECT_TRUE(WineEnded()) << "the uninstaller did not end";
   std::set<std::string> expected = contentsBefore;
   expected.insert({"Program Files/Velmora", "Program Files/Velmora/Мои аккорды.txt"});
-  std::error_code ignored;
   ExpectAsBefore(expected, keysBefore);
   // The prefix as the installer found it, for the other tests.
+  std::error_code ignored;
   fs::remove(usersFile, ignored);
   fs::remove(usersFile.parent_path(), ignored);
 }
@@ -639,7 +631,7 @@ TEST_F(WindowsInstaller, UninstallerLoadsNoDllPlantedBesideIt) {
 class ForTheCurrentUser : public Installation {
  protected:
   static void SetUpTestSuite() {
-    Install({"/CurrentUser", "/S"});
+    Install([] { return Wine({kInstaller, "/CurrentUser", "/S"}); });
     // The user's profile, named after the user who made the prefix.
     for (const auto& entry : fs::directory_iterator(kDriveC / "users")) {
       if (fs::exists(entry.path() / "AppData/Local/Programs/Velmora")) {
@@ -679,11 +671,8 @@ TEST_F(ForTheCurrentUser, InstallsInTheUsersOwnFoldersAndNothingForAllUsers) {
                                  << Missing(added, expected) << "expected but not added:\n"
                                  << Missing(expected, added);
   // Its entry in the user's registry alone.
-  std::set<std::string> keysAdded;
-  const std::set<std::string> keysInstalled = VelmoraKeys();
-  std::set_difference(keysInstalled.begin(), keysInstalled.end(), keysBefore.begin(), keysBefore.end(),
-                      std::inserter(keysAdded, keysAdded.end()));
-  EXPECT_EQ(keysAdded, (std::set<std::string>{R"(user.reg [Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velmora])"}));
+  EXPECT_EQ(Difference(VelmoraKeys(), keysBefore),
+            (std::set<std::string>{R"(user.reg [Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velmora])"}));
   const Outcome query = Wine({"reg", "query", R"(HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora)"});
   EXPECT_EQ(RegistryValues(query.output)["InstallLocation"].second, programPath);
   EXPECT_TRUE(FileBytes(installedProgram) == FileBytes(kProgramBuilt));

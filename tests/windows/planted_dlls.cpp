@@ -75,7 +75,6 @@ LoadedDlls LoadedBy(const fs::path& log, const std::string& program) {
     }
     if (from != pid) continue;
     if (name.size() > 4 && name.substr(name.size() - 4) == ".dll") name.resize(name.size() - 4);
-    loaded.names.insert(name);
     loaded.from.emplace_back(folder, name);
   }
   return loaded;
@@ -85,17 +84,19 @@ std::vector<std::string> PlantingGaps(const LoadedDlls& loaded, const std::vecto
                                       const std::set<std::string>& exempt) {
   std::vector<std::string> gaps;
   if (loaded.programFolder.empty()) gaps.push_back("the program was never loaded");
+  std::set<std::string> names;
   for (const auto& [from, name] : loaded.from) {
     if (from == loaded.programFolder) gaps.push_back(name + " was loaded from the program's folder");
+    names.insert(name);
   }
-  for (const std::string& name : loaded.names) {
+  for (const std::string& name : names) {
     if (!Contains(planted, name) && !Contains(kWinesStartDlls, name) && kSystemsOwnDlls.count(name) == 0 &&
         exempt.count(name) == 0) {
       gaps.push_back(name + " was loaded but not planted");
     }
   }
   for (const std::string& name : planted) {
-    if (loaded.names.count(name) == 0) gaps.push_back(name + " was planted but never loaded");
+    if (names.count(name) == 0) gaps.push_back(name + " was planted but never loaded");
   }
   return gaps;
 }

@@ -39,9 +39,8 @@ std::vector<std::string> PlantedLoaded(const std::filesystem::path& folder);
 struct LoadedDlls {
   // The program's folder, lower case, with its last backslash.
   std::string programFolder;
-  // Each DLL's file name, lower case, without ".dll".
-  std::set<std::string> names;
-  // Each DLL's folder, lower case, with its name.
+  // Each DLL's folder, lower case, with its last backslash, and its file
+  // name, lower case, without ".dll".
   std::vector<std::pair<std::string, std::string>> from;
 };
 LoadedDlls LoadedBy(const std::filesystem::path& log, const std::string& program);
