@@ -10,6 +10,12 @@ namespace velmora {
 
 using Environment = std::map<std::string, std::string>;
 
+// `base` with the variables of `over` set over its own.
+inline Environment Overlaid(Environment base, const Environment& over) {
+  for (const auto& [name, value] : over) base[name] = value;
+  return base;
+}
+
 // Whether a started program's output goes to this process's or is dropped.
 enum class Output { kDiscarded, kShown };
 

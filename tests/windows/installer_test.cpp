@@ -139,9 +139,7 @@ Outcome Wine(const std::vector<std::string>& arguments, const Environment& envir
              const fs::path& errors = {}) {
   std::vector<std::string> command{kWine};
   command.insert(command.end(), arguments.begin(), arguments.end());
-  Environment full = WineEnvironment(*desktop, kPrefix.string());
-  for (const auto& [name, value] : environment) full[name] = value;
-  return Execute(command, full, seconds(60), errors);
+  return Execute(command, Overlaid(WineEnvironment(*desktop, kPrefix.string()), environment), seconds(60), errors);
 }
 
 std::string Status(const Outcome& outcome) {
@@ -415,16 +413,24 @@ std::string ExecutionLevel(const fs::path& program) {
   return level.empty() ? "none" : level[1].str();
 }
 
+// Two sets the same; where not, what each has that the other has not,
+// under the headings given.
+void ExpectSameSet(const std::set<std::string>& actual, const std::set<std::string>& expected,
+                   const std::string& onlyActual, const std::string& onlyExpected) {
+  EXPECT_TRUE(actual == expected) << onlyActual << ":\n"
+                                  << Missing(actual, expected) << onlyExpected << ":\n"
+                                  << Missing(expected, actual);
+}
+
+// Drive C: holds `contents`, no more and no less.
+void ExpectDriveHolds(const std::set<std::string>& contents) {
+  ExpectSameSet(DriveContents(), contents, "left behind", "taken away");
+}
+
 // The prefix as it was before an installation: every file and key the same.
 void ExpectAsBefore(const std::set<std::string>& contentsBefore, const std::set<std::string>& keysBefore) {
-  const std::set<std::string> contentsAfter = DriveContents();
-  EXPECT_TRUE(contentsAfter == contentsBefore) << "left behind:\n"
-                                               << Missing(contentsAfter, contentsBefore) << "taken away:\n"
-                                               << Missing(contentsBefore, contentsAfter);
-  const std::set<std::string> keysAfter = VelmoraKeys();
-  EXPECT_TRUE(keysAfter == keysBefore) << "left behind:\n"
-                                       << Missing(keysAfter, keysBefore) << "taken away:\n"
-                                       << Missing(keysBefore, keysAfter);
+  ExpectDriveHolds(contentsBefore);
+  ExpectSameSet(VelmoraKeys(), keysBefore, "left behind", "taken away");
 }
 
 // An installation that its suite makes once, as the prefix was before it.
@@ -458,8 +464,11 @@ class Installation : public testing::Test {
 
   void SetUp() override { ASSERT_EQ(setUpFailure, "") << "installing failed"; }
 
-  // What the installation added to drive C:.
-  static std::set<std::string> Added() { return Difference(contentsInstalled, contentsBefore); }
+  // The installation added `expected` to drive C:, and nothing else.
+  static void ExpectAdded(const std::set<std::string>& expected) {
+    ExpectSameSet(Difference(contentsInstalled, contentsBefore), expected, "added but not expected",
+                  "expected but not added");
+  }
 
   static std::string setUpFailure;
   static std::set<std::string> contentsBefore;
@@ -500,10 +509,7 @@ TEST_F(WindowsInstaller, InstallsTheProgramItsUninstallerAndTheShortcutOnly) {
       "Program Files/Velmora/Uninstall.exe",
       "ProgramData/Microsoft/Windows/Start Menu/Programs/Аккорды.lnk",
   };
-  const std::set<std::string> added = Added();
-  EXPECT_TRUE(added == expected) << "added but not expected:\n"
-                                 << Missing(added, expected) << "expected but not added:\n"
-                                 << Missing(expected, added);
+  ExpectAdded(expected);
   EXPECT_TRUE(std::includes(contentsInstalled.begin(), contentsInstalled.end(), contentsBefore.begin(),
                             contentsBefore.end()))
       << "the installer took away:\n"
@@ -666,10 +672,7 @@ TEST_F(ForTheCurrentUser, InstallsInTheUsersOwnFoldersAndNothingForAllUsers) {
       programFolder + "/Uninstall.exe",
       userFolder + "/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Аккорды.lnk",
   };
-  const std::set<std::string> added = Added();
-  EXPECT_TRUE(added == expected) << "added but not expected:\n"
-                                 << Missing(added, expected) << "expected but not added:\n"
-                                 << Missing(expected, added);
+  ExpectAdded(expected);
   // Its entry in the user's registry alone.
   EXPECT_EQ(Difference(VelmoraKeys(), keysBefore),
             (std::set<std::string>{R"(user.reg [Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velmora])"}));
@@ -693,7 +696,7 @@ TEST_F(ForTheCurrentUser, InstallingOverTheOpenChartClosesItAndReplacesTheProgra
   // A new file in the program's place, the one the build made.
   EXPECT_NE(inode(installedProgram), installed);
   EXPECT_TRUE(FileBytes(installedProgram) == FileBytes(kProgramBuilt));
-  EXPECT_TRUE(DriveContents() == contentsInstalled) << Missing(DriveContents(), contentsInstalled);
+  ExpectDriveHolds(contentsInstalled);
 }
 
 // A chart that does not answer, its process stopped: the installer and the
@@ -708,9 +711,7 @@ TEST_F(ForTheCurrentUser, AChartThatDoesNotCloseLeavesTheInstallationAsItWas) {
   EXPECT_TRUE(install.ended && install.status == 2) << "installing: " << Status(install);
   const Outcome uninstall = Wine({programPath + R"(\Uninstall.exe)", "/S"});
   EXPECT_TRUE(uninstall.ended && uninstall.status == 2) << "uninstalling: " << Status(uninstall);
-  EXPECT_TRUE(DriveContents() == contentsInstalled) << "changed:\n"
-                                                    << Missing(DriveContents(), contentsInstalled)
-                                                    << Missing(contentsInstalled, DriveContents());
+  ExpectDriveHolds(contentsInstalled);
   EXPECT_TRUE(FileBytes(installedProgram) == bytes);
   // Let go, it takes the request to close it was sent.
   kill(program, SIGCONT);

@@ -40,10 +40,9 @@ Environment Preferring(const std::vector<std::string>& names) {
 }
 
 int RunToEnd(const fs::path& program, const Environment& environment) {
-  Environment full = WineEnvironment(TestDesktop(), Prefix());
-  for (const auto& [name, value] : environment) full[name] = value;
   int status = 0;
-  waitpid(Spawn({WineLoader(), program.string()}, full), &status, 0);
+  waitpid(Spawn({WineLoader(), program.string()}, Overlaid(WineEnvironment(TestDesktop(), Prefix()), environment)),
+          &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

@@ -99,9 +99,7 @@ WineChart::WineChart(const XDesktop& desktop, bool virtualDesktop, bool withRead
   // whole.
   if (virtualDesktop) command.insert(command.end(), {"explorer", "/desktop=velmora,1024x768"});
   command.push_back(launch.program);
-  Environment programEnvironment = environment_;
-  for (const auto& [name, value] : launch.environment) programEnvironment[name] = value;
-  program_ = SpawnWith(command, programEnvironment, nullptr, nullptr, launch.errors);
+  program_ = SpawnWith(command, Overlaid(environment_, launch.environment), nullptr, nullptr, launch.errors);
   std::vector<std::string> probe = {WineLoader(), WindowsBuildFile("tests/chart_probe.exe")};
   if (virtualDesktop) probe.push_back("velmora");
   probe_ = SpawnWith(probe, environment_, &toProbe_, &fromProbe_);
